@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the demo need.
+# Does nothing when everything is already there.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config clang-format
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libx11-dev libxi-dev
+  googletest libgtest-dev libbenchmark-dev
+  xvfb xauth openbox xdotool x11-utils
+  fonts-ipafont-gothic
+  qt6-image-formats-plugins
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    SUDO=sudo
+  else
+    SUDO=
+  fi
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "settings/Settings.h"
+#include "util/Currency.h"
+
+namespace bm {
+
+// The program's run state: readings, capture-cycle guards, the measuring run
+// and the references of the measurement step. Owned by the application
+// object for the whole process; zero/empty at start.
+struct RunState {
+    // Latest readings; -1 = not read. ExpNow is in hundredths of a percent.
+    std::int32_t LvNow = 0;
+    Currency ExpNow;
+    Currency MoneyNow;
+
+    // Capture cycle.
+    QDateTime NextCaptureTime;
+    bool CaptureBusy = false;
+    std::int32_t LayoutMode = 0;  // 0 undecided, 1 regions 1-2, 2 regions 3-4
+    std::int32_t BackgroundCount = 0;
+    std::array<QString, RegionCount> PixelString{};
+
+    // Measuring run and suspension.
+    QString LogStartStamp;  // "yyyymmddhhmm" while a run is active, else empty
+    bool SuspendMode = false;
+
+    // Program-wide flags.
+    bool DebugMode = false;
+    bool PopupShown = false;
+    bool Closing = false;
+
+    // Measurement step references: (0) now, (1) reference, (2) difference.
+    std::array<std::int32_t, 3> LvData{};
+    std::array<Currency, 3> ExpData{};  // percent
+    std::array<std::int32_t, 3> ExpSeconds{};
+    std::array<Currency, 3> MoneyData{};
+    std::array<std::int32_t, 3> MoneySeconds{};
+
+    // Level-up and death watch.
+    Currency WatchExp;
+    std::array<Currency, 4> WatchExpData{};
+
+    // Graph view.
+    std::int32_t GraphOffset = 0;
+    float GraphScale = 1.0f;
+
+    // Mouse gestures.
+    QString GestureSequence;
+    double GestureLastTime = 0;
+};
+
+}  // namespace bm

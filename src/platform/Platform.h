@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QDateTime>
+#include <QImage>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace bm {
+
+// Opaque handle of a top-level window; 0 means "no window".
+using WindowId = std::uint64_t;
+
+// Outer rectangle of a window in screen pixels (right and bottom exclusive).
+struct WindowRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    bool operator==(const WindowRect&) const = default;
+};
+
+// Captured pixels, rows top to bottom without gaps; each pixel holds blue in
+// its lowest byte, then green, then red; the top byte is always 0.
+struct PixelBuffer {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+
+    std::uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+    // A picture of the pixels, for previews and image files.
+    QImage toImage() const;
+};
+
+// Everything the program needs from the window system and the machine. The
+// logic reaches the screen, the clock and the desktop only through this
+// interface; the X11 implementation serves the program, the fake one the
+// unit tests.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Top-level window whose title equals `title` exactly; 0 when none.
+    // When several share the title, the topmost in stacking order.
+    virtual WindowId findWindowByTitle(const QString& title) = 0;
+    // The window the user works in (the foreground window); 0 when none.
+    virtual WindowId foregroundWindow() = 0;
+    // Outer rectangle (frame included); nullopt when the window is gone.
+    virtual std::optional<WindowRect> windowRect(WindowId window) = 0;
+    // Copies the rectangle (x, y, width, height) of what is on screen in the
+    // window's client area (client = true; origin at the client area's
+    // top-left corner) or in the whole window including its frame (client =
+    // false). Parts outside the screen read as black. Window 0 reads the
+    // same rectangle of the whole screen. Returns false (and leaves a black
+    // buffer of the requested size) when the window has gone away.
+    virtual bool captureRegion(WindowId window, bool client, int x, int y, int width, int height,
+                               PixelBuffer& out) = 0;
+
+    // The system beep.
+    virtual void beep() = 0;
+    // Starts an executable file detached from this process.
+    virtual bool startDetached(const QString& program) = 0;
+    // Hands a document or a web address to the desktop's opener.
+    virtual bool openWithDesktop(const QString& pathOrUrl) = 0;
+
+    // Monotonic milliseconds since boot, wrapped to unsigned 32 bits.
+    virtual std::uint32_t tickCount() = 0;
+    // The local date and time.
+    virtual QDateTime now() = 0;
+    // Dispatches pending events and waits for new ones for at most
+    // `maxWaitMs` milliseconds. Timers, clicks and menu commands of the
+    // program run inside this call.
+    virtual void pumpEvents(int maxWaitMs) = 0;
+};
+
+}  // namespace bm

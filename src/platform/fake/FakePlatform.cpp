@@ -1,0 +1,112 @@
+#include "platform/fake/FakePlatform.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace bm {
+
+FakePlatform::FakePlatform() : now_(QDate(2026, 12, 5), QTime(14, 30, 0)) {}
+
+WindowId FakePlatform::addWindow(const QString& title, const QImage& client, QPoint screenPos,
+                                 QPoint clientOffset) {
+    const WindowId id = nextId_++;
+    FakeWindow w;
+    w.title = title;
+    w.client = client.convertToFormat(QImage::Format_RGB32);
+    w.clientOffset = clientOffset;
+    w.outer = {screenPos.x(), screenPos.y(), screenPos.x() + clientOffset.x() + client.width(),
+               screenPos.y() + clientOffset.y() + client.height()};
+    windows_[id] = w;
+    stacking_.push_back(id);
+    return id;
+}
+
+void FakePlatform::removeWindow(WindowId id) {
+    windows_.erase(id);
+    stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), id), stacking_.end());
+    if (foreground_ == id) {
+        foreground_ = 0;
+    }
+}
+
+void FakePlatform::setClientImage(WindowId id, const QImage& client) {
+    if (auto* w = window(id)) {
+        w->client = client.convertToFormat(QImage::Format_RGB32);
+    }
+}
+
+FakePlatform::FakeWindow* FakePlatform::window(WindowId id) {
+    auto it = windows_.find(id);
+    return it == windows_.end() ? nullptr : &it->second;
+}
+
+void FakePlatform::advance(std::int64_t ms) {
+    tick_ = static_cast<std::uint32_t>(tick_ + static_cast<std::uint64_t>(ms));
+    now_ = now_.addMSecs(ms);
+}
+
+WindowId FakePlatform::findWindowByTitle(const QString& title) {
+    for (auto it = stacking_.rbegin(); it != stacking_.rend(); ++it) {
+        if (windows_[*it].title == title) {
+            return *it;
+        }
+    }
+    return 0;
+}
+
+std::optional<WindowRect> FakePlatform::windowRect(WindowId window) {
+    if (auto* w = this->window(window)) {
+        return w->outer;
+    }
+    return std::nullopt;
+}
+
+bool FakePlatform::captureRegion(WindowId window, bool client, int x, int y, int width, int height,
+                                 PixelBuffer& out) {
+    out.width = std::max(width, 0);
+    out.height = std::max(height, 0);
+    out.pixels.assign(static_cast<size_t>(out.width) * out.height, 0u);
+    FakeWindow* w = this->window(window);
+    if (w == nullptr) {
+        return window == 0;
+    }
+    const QPoint origin = client ? w->clientOffset : QPoint(0, 0);
+    for (int row = 0; row < out.height; ++row) {
+        for (int col = 0; col < out.width; ++col) {
+            const int fx = origin.x() + x + col;  // frame coordinates
+            const int fy = origin.y() + y + row;
+            if (fx < 0 || fy < 0 || fx >= w->outer.width() || fy >= w->outer.height()) {
+                continue;
+            }
+            const int cx = fx - w->clientOffset.x();
+            const int cy = fy - w->clientOffset.y();
+            std::uint32_t pixel = w->frameColor.rgb();
+            if (cx >= 0 && cy >= 0 && cx < w->client.width() && cy < w->client.height()) {
+                pixel = w->client.pixel(cx, cy);
+            }
+            out.pixels[static_cast<size_t>(row) * out.width + col] = pixel & 0x00FFFFFFu;
+        }
+    }
+    return true;
+}
+
+bool FakePlatform::startDetached(const QString& program) {
+    started << program;
+    return true;
+}
+
+bool FakePlatform::openWithDesktop(const QString& pathOrUrl) {
+    opened << pathOrUrl;
+    return true;
+}
+
+void FakePlatform::pumpEvents(int maxWaitMs) {
+    ++pumpCalls;
+    // Time always moves, so a wait that asks for 0 ms still ends.
+    advance(std::max(maxWaitMs, 1));
+    if (processQtEvents_ && QCoreApplication::instance() != nullptr) {
+        QCoreApplication::processEvents();
+    }
+}
+
+}  // namespace bm

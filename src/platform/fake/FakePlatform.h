@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QStringList>
+#include <map>
+
+#include "platform/Platform.h"
+
+namespace bm {
+
+// Scripted platform for unit tests: windows with pixel content, a foreground
+// window chosen by the test, and a clock that moves only when told to (or
+// when the logic waits, which advances it by the time waited).
+class FakePlatform : public Platform {
+public:
+    struct FakeWindow {
+        QString title;
+        WindowRect outer;     // screen rectangle of the frame
+        QPoint clientOffset;  // client area's top-left inside the frame
+        QImage client;        // what the client area shows
+        QColor frameColor = QColor(80, 80, 80);
+    };
+
+    FakePlatform();
+
+    // Adds a window on top of the others; its client area shows `client`.
+    WindowId addWindow(const QString& title, const QImage& client, QPoint screenPos = {0, 0},
+                       QPoint clientOffset = {0, 0});
+    void removeWindow(WindowId id);
+    void setClientImage(WindowId id, const QImage& client);
+    FakeWindow* window(WindowId id);
+    void setForeground(WindowId id) { foreground_ = id; }
+
+    void setTick(std::uint32_t ms) { tick_ = ms; }
+    void setNow(const QDateTime& now) { now_ = now; }
+    // Moves both clocks forward.
+    void advance(std::int64_t ms);
+    // When false, pumpEvents does not touch the Qt event queue.
+    void setProcessQtEvents(bool on) { processQtEvents_ = on; }
+
+    int beeps = 0;
+    QStringList started;
+    QStringList opened;
+    int pumpCalls = 0;
+
+    WindowId findWindowByTitle(const QString& title) override;
+    WindowId foregroundWindow() override { return foreground_; }
+    std::optional<WindowRect> windowRect(WindowId window) override;
+    bool captureRegion(WindowId window, bool client, int x, int y, int width, int height,
+                       PixelBuffer& out) override;
+    void beep() override { ++beeps; }
+    bool startDetached(const QString& program) override;
+    bool openWithDesktop(const QString& pathOrUrl) override;
+    std::uint32_t tickCount() override { return tick_; }
+    QDateTime now() override { return now_; }
+    void pumpEvents(int maxWaitMs) override;
+
+private:
+    std::map<WindowId, FakeWindow> windows_;
+    std::vector<WindowId> stacking_;  // bottom to top
+    WindowId nextId_ = 0x100;
+    WindowId foreground_ = 0;
+    std::uint32_t tick_ = 1000000;
+    QDateTime now_;
+    bool processQtEvents_ = true;
+};
+
+}  // namespace bm

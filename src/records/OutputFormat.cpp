@@ -1,0 +1,58 @@
+#include "records/OutputFormat.h"
+
+#include <algorithm>
+
+#include "util/Cp932.h"
+#include "util/NumberFormat.h"
+
+namespace bm {
+
+namespace {
+
+QString layOut(const QString& text, int width, int gap) {
+    int cells = width - gap;
+    const int bytes = cp932::byteLength(text);
+    if (bytes > text.size()) {
+        cells -= bytes - static_cast<int>(text.size());
+    }
+    return QLatin1Char(' ') + fmt::rightAligned(text, cells - 1) +
+           QString(std::max(gap, 0), QLatin1Char(' '));
+}
+
+QString numberText(Currency value, int decimals, bool plain) {
+    if (decimals > 0) {
+        return fmt::fixed(value, decimals, !plain);
+    }
+    if (value == Currency()) {
+        return QStringLiteral("0");
+    }
+    return fmt::wholeOrEmpty(value, !plain);
+}
+
+}  // namespace
+
+QString FormatColumn(Currency value, int width, int gap, int decimals, bool plain) {
+    return layOut(numberText(value, decimals, plain), width, gap);
+}
+
+QString FormatColumn(std::int64_t value, int width, int gap, int decimals, bool plain) {
+    return FormatColumn(Currency::fromInt(value), width, gap, decimals, plain);
+}
+
+QString FormatColumn(int value, int width, int gap, int decimals, bool plain) {
+    return FormatColumn(Currency::fromInt(value), width, gap, decimals, plain);
+}
+
+QString FormatColumn(double value, int width, int gap, int decimals, bool plain) {
+    return FormatColumn(Currency::fromDouble(value), width, gap, decimals, plain);
+}
+
+QString FormatColumn(bool value, int width, int gap, int, bool) {
+    return layOut(value ? QStringLiteral("True") : QStringLiteral("False"), width, gap);
+}
+
+QString FormatColumn(const QString& value, int width, int gap, int, bool) {
+    return layOut(value, width, gap);
+}
+
+}  // namespace bm

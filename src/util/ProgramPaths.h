@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace bm {
+
+// Where the program lives and where it writes. The program is portable: it
+// writes its settings file, debug logs and region captures beside the
+// executable. When that folder is not writable, everything it writes goes to
+// the per-user data folder instead. Paths have no trailing separator.
+struct ProgramPaths {
+    QString executableFolder;  // the program and its help documents
+    QString writeFolder;       // settings file, debug logs, region captures
+
+    // Folder of the executable, and the writable folder chosen for it.
+    static ProgramPaths forExecutableFolder(const QString& executableFolder,
+                                            const QString& userDataFolder);
+    // Both folders the same (tests, demo folders).
+    static ProgramPaths single(const QString& folder) { return {folder, folder}; }
+};
+
+// True when files can be created in the folder.
+bool isWritableFolder(const QString& folder);
+
+}  // namespace bm

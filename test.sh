@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test.
+# Usage: ./test.sh [ctest arguments...]   e.g. ./test.sh -L unit
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/install-deps.sh
+
+echo "== clang-format check"
+mapfile -t sources < <(git ls-files '*.cpp' '*.h' 2>/dev/null || find src tests tools bench -name '*.cpp' -o -name '*.h')
+if [ ${#sources[@]} -gt 0 ]; then
+  clang-format --dry-run --Werror "${sources[@]}"
+fi
+
+echo "== configure and build"
+cmake -S . -B build -DBM_WERROR=ON -DBM_BUILD_BENCH=ON >/dev/null
+cmake --build build -j"$(nproc)"
+
+echo "== tests"
+cd build
+ctest --output-on-failure --timeout 300 "$@"

@@ -1,0 +1,14 @@
+#pragma once
+
+// Readable failure messages for Qt types in GoogleTest; included into every
+// test source by the build.
+#include <QByteArray>
+#include <QString>
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QByteArray& b, std::ostream* os) {
+    *os << '"' << b.toStdString() << '"';
+}

@@ -1,0 +1,21 @@
+#include <gtest/gtest.h>
+
+#include "util/Cp932.h"
+
+namespace cp932 = bm::cp932;
+
+TEST(Cp932, RoundTripsJapaneseAndHalfWidthForms) {
+    const QString text = QStringLiteral("給与明細 ･･･ ～ × ％ ｳｿﾃﾞｽ abc");
+    const QByteArray bytes = cp932::encode(text);
+    EXPECT_EQ(cp932::decode(bytes), text);
+    EXPECT_EQ(cp932::encode(QStringLiteral("給")), QByteArray("\x8B\x8B"));
+    EXPECT_EQ(cp932::encode(QStringLiteral("･")), QByteArray("\xA5"));
+    EXPECT_EQ(cp932::encode(QStringLiteral("～")), QByteArray("\x81\x60"));
+    EXPECT_EQ(cp932::byteLength(QStringLiteral("給与明細")), 8);
+    EXPECT_EQ(cp932::byteLength(QStringLiteral("ｳｿ")), 2);
+}
+
+TEST(Cp932, UnmappableCharactersBecomeQuestionMarks) {
+    EXPECT_EQ(cp932::encode(QStringLiteral("a\U0001F600b")), QByteArray("a?b"));
+    EXPECT_EQ(cp932::decode(QByteArray("a\x81")), QStringLiteral("a\uFFFD"));
+}

@@ -1,0 +1,32 @@
+#include <gtest/gtest.h>
+
+#include "util/Currency.h"
+
+using bm::Currency;
+
+TEST(Currency, FromDoubleRoundsToFourDecimals) {
+    EXPECT_EQ(Currency::fromDouble(12.34).raw(), 123400);
+    EXPECT_EQ(Currency::fromDouble(1234 / 100.0).raw(), 123400);
+    EXPECT_EQ(Currency::fromDouble(0.00004).raw(), 0);
+    EXPECT_EQ(Currency::fromDouble(0.00006).raw(), 1);
+    EXPECT_EQ(Currency::fromDouble(-2.5).raw(), -25000);
+    // 2.66 % in 600 s, per hour
+    EXPECT_EQ(Currency::fromDouble(2.66 / 600 * 3600).toString(), QStringLiteral("15.96"));
+}
+
+TEST(Currency, ToWholeRoundsHalfToEven) {
+    EXPECT_EQ(Currency::fromDouble(3.5).toWhole(), 4);
+    EXPECT_EQ(Currency::fromDouble(2.5).toWhole(), 2);
+    EXPECT_EQ(Currency::fromDouble(2.5001).toWhole(), 3);
+    EXPECT_EQ(Currency::fromDouble(-2.5).toWhole(), -2);
+    EXPECT_EQ(Currency::fromDouble(-3.5).toWhole(), -4);
+    EXPECT_EQ(Currency::fromDouble(110.55).toWhole(), 111);
+    EXPECT_EQ(Currency::fromDouble(0.4999).toWhole(), 0);
+}
+
+TEST(Currency, TextHasNoTrailingZeros) {
+    EXPECT_EQ(Currency::fromDouble(12.5).toString(), QStringLiteral("12.5"));
+    EXPECT_EQ(Currency::fromInt(-1).toString(), QStringLiteral("-1"));
+    EXPECT_EQ(Currency::fromRaw(-1).toString(), QStringLiteral("-0.0001"));
+    EXPECT_EQ(Currency().toString(), QStringLiteral("0"));
+}
