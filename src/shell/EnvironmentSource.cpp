@@ -124,7 +124,8 @@ std::optional<OperatingSystemInfo> readOperatingSystem(const EnvironmentSource& 
     }
     bool uptimeOk = false;
     const double uptimeSeconds = uptime->section(QLatin1Char(' '), 0, 0).toDouble(&uptimeOk);
-    if (!uptimeOk || !std::isfinite(uptimeSeconds) || uptimeSeconds < 0) {
+    // Anything beyond a few centuries of uptime is not a clock reading.
+    if (!uptimeOk || !std::isfinite(uptimeSeconds) || uptimeSeconds < 0 || uptimeSeconds > 1e10) {
         return std::nullopt;
     }
     for (const char* key : {"MemTotal", "MemFree", "SwapTotal", "SwapFree"}) {
@@ -253,6 +254,9 @@ EnvironmentSource EnvironmentSource::thisMachine(const QDateTime& now) {
 }
 
 QString WmiDateTime(const QDateTime& when) {
+    if (!when.isValid()) {
+        return {};
+    }
     const int offsetMinutes = when.offsetFromUtc() / 60;
     return when.toString(QStringLiteral("yyyyMMddHHmmss")) + QLatin1Char('.') +
            QStringLiteral("%1").arg(when.time().msec() * 1000, 6, 10, QLatin1Char('0')) +

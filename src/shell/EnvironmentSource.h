@@ -65,7 +65,8 @@ struct MemoryStatus {
 };
 std::optional<MemoryStatus> ReadMemoryStatus(const EnvironmentSource& source);
 
-// "yyyymmddHHMMSS.mmmmmm+zzz" of a date-time in its own time zone.
+// "yyyymmddHHMMSS.mmmmmm+zzz" of a date-time in its own time zone; empty
+// for an invalid date-time.
 QString WmiDateTime(const QDateTime& when);
 
 }  // namespace bm

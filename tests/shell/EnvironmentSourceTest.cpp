@@ -55,6 +55,7 @@ TEST(WmiDateTime, OffsetInMinutesWithSign) {
         "20231231235959.005000-300");
     EXPECT_EQ(WmiDateTime(QDateTime(QDate(2024, 1, 2), QTime(3, 4, 5), QTimeZone(0))),
               "20240102030405.000000+000");
+    EXPECT_EQ(WmiDateTime(QDateTime()), "");
 }
 
 TEST_F(EnvironmentSourceTest, ProcessorsOnePerPackageOrPerModel) {
@@ -138,8 +139,10 @@ TEST_F(EnvironmentSourceTest, MissingEssentialSourceGivesNoReportAtAll) {
     EXPECT_FALSE(ReadMachineEnvironment(source));
     machine.write("proc/meminfo",
                   "MemTotal: 100 kB\nMemFree: 50 kB\nSwapTotal: 0 kB\nSwapFree: 0 kB\n");
-    machine.write("proc/uptime", "soon\n");
-    EXPECT_FALSE(ReadMachineEnvironment(source));
+    for (const char* uptime : {"soon\n", "-1 0\n", "1e300 0\n"}) {
+        machine.write("proc/uptime", uptime);
+        EXPECT_FALSE(ReadMachineEnvironment(source)) << uptime;
+    }
 }
 
 TEST_F(EnvironmentSourceTest, OptionalHardwareMissingLeavesItsLinesOut) {
