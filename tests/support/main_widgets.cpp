@@ -2,6 +2,10 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // Widget tests run without a screen, also when the build lists them.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
