@@ -82,13 +82,6 @@ TEST_F(FormVersionTest, LinkOpensOnEverySecondClickWithThePointers) {
     EXPECT_EQ(t.platform.opened.size(), 2);
 }
 
-TEST_F(FormVersionTest, HoverWhileArmedLeavesThePointer) {
-    click();
-    link()->setCursor(Qt::IBeamCursor);
-    hover();
-    EXPECT_EQ(link()->cursor().shape(), Qt::IBeamCursor);
-}
-
 TEST_F(FormVersionTest, ClosingDeletesTheWindow) {
     form->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

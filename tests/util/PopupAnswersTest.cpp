@@ -53,30 +53,5 @@ TEST(PopupAnswer, FastReplayOfTheLastAnimationSkipsItsFirstFrame) {
     EXPECT_EQ(normal[0].waitMs, 500);
 }
 
-TEST(PopupAnswer, FramesKeepTheirBlanksAndHalfWidthKana) {
-    const auto a = PopupAnswer(25, QString());
-    ASSERT_EQ(a.size(), 3u);
-    EXPECT_EQ(a[0].text, QStringLiteral(" 壁|\u3000\u3000") + QString(20, QLatin1Char(' ')));
-    EXPECT_EQ(a[2].text.size(), 26);
-    const auto joke = PopupAnswer(17, QString());
-    EXPECT_EQ(joke[0].text, QString::fromUtf16(u"\uFF73\uFF7F\uFF83\uFF9E\uFF7D"));  // ｳｿﾃﾞｽ
-}
-
-TEST(PopupAnswer, TableBoundaries) {
-    const QString name = QStringLiteral("LaTale Client");
-    auto text = [&](int c) { return PopupAnswer(c, name).front().text; };
-    EXPECT_EQ(text(1), QStringLiteral("閉じないでください。"));
-    EXPECT_EQ(text(9), QStringLiteral("閉じないでください。"));
-    EXPECT_EQ(text(3), QStringLiteral("LaTale Clientを起動すれば勝手に閉じますよ"));
-    EXPECT_EQ(text(21), QStringLiteral("おしまい"));
-    EXPECT_EQ(text(109), QStringLiteral("おしまい"));
-    EXPECT_EQ(text(105), QStringLiteral("暇ですか？"));
-    EXPECT_EQ(text(110), QStringLiteral("ちょｗどんだけ暇ですかっ！？"));
-    EXPECT_EQ(text(111), QStringLiteral("まじでおしまい"));
-    EXPECT_EQ(text(199), QStringLiteral("まじでおしまい"));
-    EXPECT_EQ(text(200), QStringLiteral(" っ 「キング・オブ・ひまじん」"));
-    EXPECT_EQ(text(100000), QStringLiteral(" っ 「キング・オブ・ひまじん」"));
-}
-
 }  // namespace
 }  // namespace bm
