@@ -6,6 +6,22 @@
 
 namespace bm {
 
+namespace {
+
+// Four UTF-16 characters as one 64-bit value.
+inline std::uint64_t load4(const char16_t* p) {
+    std::uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+template <int Bits>
+inline unsigned bucketOf(std::uint64_t prefix) {
+    return static_cast<unsigned>((prefix * 0x9E3779B97F4A7C15ull) >> (64 - Bits));
+}
+
+}  // namespace
+
 GlyphMatcher::GlyphMatcher(const std::array<QString, GlyphCount>& patterns,
                            std::int32_t glyphColumns)
     : glyphChars_(4 * static_cast<qsizetype>(glyphColumns)) {
@@ -15,21 +31,12 @@ GlyphMatcher::GlyphMatcher(const std::array<QString, GlyphCount>& patterns,
         length_[g] = p.size();
         const auto bit = static_cast<std::uint16_t>(1u << g);
         if (p.size() >= 4) {
-            buckets_[bucketOf(load4(text_[g]))] |= bit;
+            prefix_[g] = load4(text_[g]);
+            buckets_[bucketOf<BucketBits>(prefix_[g])] |= bit;
         } else if (!p.isEmpty()) {
             shortPatterns_ |= bit;
         }
     }
-}
-
-std::uint64_t GlyphMatcher::load4(const char16_t* p) {
-    std::uint64_t v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-
-unsigned GlyphMatcher::bucketOf(std::uint64_t prefix) {
-    return static_cast<unsigned>((prefix * 0x9E3779B97F4A7C15ull) >> (64 - BucketBits));
 }
 
 bool GlyphMatcher::equalsAt(const char16_t* at, int glyph) const {
@@ -38,18 +45,35 @@ bool GlyphMatcher::equalsAt(const char16_t* at, int glyph) const {
 }
 
 GlyphMatcher::Hit GlyphMatcher::findFirstDigit(QStringView text) const {
+    if ((shortPatterns_ & DigitMask) != 0) {
+        return findFirstDigitWithShortPatterns(text);
+    }
     const auto* s = reinterpret_cast<const char16_t*>(text.utf16());
     const qsizetype n = text.size();
-    const std::uint16_t shortDigits = shortPatterns_ & DigitMask;
-    for (qsizetype i = 0; i < n; ++i) {
-        std::uint32_t candidates = shortDigits;
-        if (i + 4 <= n) {
-            candidates |= buckets_[bucketOf(load4(s + i))] & DigitMask;
-        } else if (shortDigits == 0) {
-            break;
-        }
+    for (qsizetype i = 0; i + 4 <= n; ++i) {
+        const std::uint64_t window = load4(s + i);
+        std::uint32_t candidates = buckets_[bucketOf<BucketBits>(window)] & DigitMask;
         // Ascending digit order: the first pattern that matches is the
         // smallest digit at this offset.
+        while (candidates != 0) {
+            const int g = std::countr_zero(candidates);
+            candidates &= candidates - 1;
+            if (prefix_[g] == window && length_[g] <= n - i && equalsAt(s + i, g)) {
+                return {i, g};
+            }
+        }
+    }
+    return {};
+}
+
+GlyphMatcher::Hit GlyphMatcher::findFirstDigitWithShortPatterns(QStringView text) const {
+    const auto* s = reinterpret_cast<const char16_t*>(text.utf16());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        std::uint32_t candidates = shortPatterns_ & DigitMask;
+        if (i + 4 <= n) {
+            candidates |= buckets_[bucketOf<BucketBits>(load4(s + i))] & DigitMask;
+        }
         while (candidates != 0) {
             const int g = std::countr_zero(candidates);
             candidates &= candidates - 1;
@@ -70,7 +94,7 @@ int GlyphMatcher::glyphAt(QStringView text, qsizetype offset) const {
     const auto* at = reinterpret_cast<const char16_t*>(text.utf16()) + offset;
     std::uint32_t candidates = shortPatterns_;
     if (available >= 4) {
-        candidates |= buckets_[bucketOf(load4(at))];
+        candidates |= buckets_[bucketOf<BucketBits>(load4(at))];
     }
     while (candidates != 0) {
         const int g = std::countr_zero(candidates);

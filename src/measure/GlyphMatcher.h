@@ -38,15 +38,16 @@ public:
     qsizetype glyphChars() const { return glyphChars_; }
 
 private:
-    static constexpr int BucketBits = 6;
+    static constexpr int BucketBits = 8;
     static constexpr std::uint16_t DigitMask = (1u << 10) - 1;
 
-    static std::uint64_t load4(const char16_t* p);
-    static unsigned bucketOf(std::uint64_t prefix);
     bool equalsAt(const char16_t* at, int glyph) const;
+    Hit findFirstDigitWithShortPatterns(QStringView text) const;
 
     std::array<const char16_t*, GlyphCount> text_{};
     std::array<qsizetype, GlyphCount> length_{};
+    // The first four characters of each pattern of at least that length.
+    std::array<std::uint64_t, GlyphCount> prefix_{};
     // Bit g of a bucket: pattern g's first four characters hash to it.
     std::array<std::uint16_t, 1u << BucketBits> buckets_{};
     // Patterns of one to three characters have no four-character prefix and

@@ -74,18 +74,27 @@ void RecognizeRegion(AppContext& ctx, RecognitionView& view, int cat, QString& r
         return;
     }
     const auto r = static_cast<size_t>(cat);
-    // Own copies (shared, not duplicated): a pause runs the event loop, and
-    // whatever it runs may replace the pixel string or the patterns.
-    const QString pixels = ctx.run.PixelString[r];
-    const std::array<QString, GlyphCount> patterns = ctx.settings.Patterns[r];
     const std::int32_t glyphColumns = ctx.settings.PatternSize[0][r];
     const std::int64_t lastStart =
         (static_cast<std::int64_t>(ctx.settings.CaptureRect[r].Width) - glyphColumns) * 4;
     const std::int32_t lag = ctx.settings.LagCancelTime;
-    const QString category = QStringLiteral("category") + QString::number(cat);
+    // A pause runs the event loop, and whatever runs there may replace the
+    // pixel string or the patterns; with pauses the scan works on its own
+    // (shared, not duplicated) copies.
+    std::optional<std::array<QString, GlyphCount>> ownPatterns;
+    QString ownPixels;
+    if (lag > 0) {
+        ownPatterns = ctx.settings.Patterns[r];
+        ownPixels = ctx.run.PixelString[r];
+    }
+    const std::array<QString, GlyphCount>& patterns =
+        ownPatterns ? *ownPatterns : ctx.settings.Patterns[r];
+    const QString& pixels = lag > 0 ? ownPixels : ctx.run.PixelString[r];
 
     std::optional<clsStringBuffer> trace;
+    QString category;
     if (ctx.run.DebugMode) {
+        category = QStringLiteral("category") + QString::number(cat);
         view.setRecognitionLabel(cat, Recognizing);
         trace.emplace();
         trace->Append2LF(category + QStringLiteral(" 変換データ : "), pixels);
