@@ -127,12 +127,11 @@ int ConvertPixelString(AppContext& ctx, WindowId window, const CaptureRect& rect
     DebugLog& log = ctx.log;
     log.WriteDebugLog(QStringLiteral("ConvertPixelString1"), 0);
     PixelBuffer buffer;
-    buffer.pixels.reserve(static_cast<size_t>(std::max(rect.Width, 0)) *
-                          static_cast<size_t>(std::max(rect.Height, 0)));
     log.WriteDebugLog(QStringLiteral("ConvertPixelString2"), 0);
     log.WriteDebugLog(QStringLiteral("ConvertPixelString3"), 0);
-    // One read-out of the client rectangle. A window that has gone away
-    // leaves a black buffer, which is encoded like any other.
+    // One read-out of the client rectangle covers the context, bitmap, copy
+    // and pixel steps that the log marks around it. A window that has gone
+    // away leaves a black buffer, which is encoded like any other.
     const bool read =
         ctx.platform.captureRegion(window, true, rect.X, rect.Y, rect.Width, rect.Height, buffer);
     log.WriteDebugLog(QStringLiteral("ConvertPixelString4"), 0);
