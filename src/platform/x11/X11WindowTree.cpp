@@ -276,7 +276,12 @@ Window X11WindowTree::clientOf(Window topLevel) const {
 Window X11WindowTree::activeClient() const {
     if (windowManagerRunning()) {
         if (const auto active = windowList(root_, atoms_.netActiveWindow)) {
-            return active->empty() ? 0 : (*active)[0];
+            const Window w = active->empty() ? 0 : (*active)[0];
+            // The property may still name a window that has just been
+            // destroyed; the input focus tells then.
+            if (w == 0 || query(w)) {
+                return w;
+            }
         }
     }
     Window focus = 0;
