@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QThread>
+#include <QTimer>
 #include <functional>
 
 #include "GlyphReader.h"
@@ -378,6 +379,18 @@ TEST(X11PlatformWithoutDisplay, AClosedConnectionFindsNothingAndCapturesBlack) {
     EXPECT_FALSE(x.captureRegion(0, true, 0, 0, 4, 3, pixels));
     EXPECT_EQ(pixels.pixels, std::vector<std::uint32_t>(12, 0u));
     x.beep();
+}
+
+TEST(X11PlatformWithoutDisplay, PumpingEventsRunsTimersAndLastsTheWait) {
+    X11Platform x(QByteArrayLiteral(":4095"));
+    bool fired = false;
+    QTimer::singleShot(0, [&]() { fired = true; });
+    const std::uint32_t before = x.tickCount();
+    x.pumpEvents(30);
+    const std::uint32_t waited = x.tickCount() - before;
+    EXPECT_TRUE(fired);
+    EXPECT_GE(waited, 29u);
+    EXPECT_LT(waited, 2000u);
 }
 
 }  // namespace

@@ -59,15 +59,18 @@ int main(int argc, char* argv[]) {
                  parser.value(position), parser.value(lvset));
     const auto start = bm::sim::parseSimLine(startLine, 0);
     const QStringList xy = parser.value(pos).split(QLatin1Char(','));
-    if (!start.command || xy.size() != 2) {
+    bool okX = false;
+    bool okY = false;
+    const QPoint at = xy.size() == 2 ? QPoint(xy[0].toInt(&okX), xy[1].toInt(&okY)) : QPoint();
+    if (!start.command || !okX || !okY) {
         std::fprintf(stderr, "statusbar-sim: bad option: %s\n",
-                     qPrintable(start.command ? QStringLiteral("--pos") : start.error));
+                     qPrintable(start.command ? QStringLiteral("--pos needs X,Y") : start.error));
         return 2;
     }
     SimController::Options options;
     options.title = parser.value(title);
     options.thiefTitle = parser.value(thief);
-    options.position = QPoint(xy[0].toInt(), xy[1].toInt());
+    options.position = at;
     for (const auto& action : start.command->actions) {
         bm::sim::applyToState(action, options.state);
     }
