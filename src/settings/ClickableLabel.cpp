@@ -1,0 +1,30 @@
+#include "settings/ClickableLabel.h"
+
+#include <QMouseEvent>
+
+namespace bm {
+
+ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setCursor(Qt::PointingHandCursor);
+    setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-00000")) + 8);
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+// A click counts when the button goes up over the label it went down on.
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click) {
+        emit clicked();
+    }
+}
+
+}  // namespace bm

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLabel>
+
+namespace bm {
+
+// A label that reacts to a left click like a button: the numeric settings
+// are shown in these and edited by clicking them.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit ClickableLabel(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+}  // namespace bm

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+namespace bm {
+
+class OptionContext;
+
+// The first page: where and how the pay record is written, the capture
+// interval, the start delay, the beep and the automatic start.
+class OptionPageBasic : public QWidget {
+    Q_OBJECT
+
+public:
+    OptionPageBasic(OptionContext& oc, QWidget* parent = nullptr);
+
+    void refresh();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void saveFolderLeft();
+    void chooseSaveFolder();
+    void showSuffixes();
+
+    OptionContext& oc_;
+    QLineEdit* txtSaveFolder_;
+    QLineEdit* txtSaveFile_;
+    QLabel* lblSaveFile_u_;
+    QLabel* lblSaveCsv_;
+    QCheckBox* chkSaveDistance_;
+    QCheckBox* chkSaveCsv_;
+    QCheckBox* chkBeepBeep_;
+    QCheckBox* chkAutoStart_;
+};
+
+}  // namespace bm

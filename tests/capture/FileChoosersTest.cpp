@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QTimer>
+#include <functional>
+
+#include "capture/FileChoosers.h"
+#include "support/TempFolder.h"
+
+namespace bm {
+namespace {
+
+// Runs `user` on the chooser once it is open; `user` must close it.
+void whenOpen(const std::function<void(QFileDialog*)>& user) {
+    QTimer::singleShot(0, [user] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "no file dialog is open";
+            return;
+        }
+        user(dialog);
+        if (dialog->isVisible()) {
+            ADD_FAILURE() << "the chooser is still open";
+            dialog->reject();
+        }
+    });
+}
+
+class FileChoosersTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::TempFolder::writeBytes(folder.file(QStringLiteral("tool.exe")), "x");
+        test::TempFolder::writeBytes(folder.file(QStringLiteral("notes.txt")), "x");
+    }
+    test::TempFolder folder;
+    const QString filter = QStringLiteral("アプリケーション(*.exe)|*.exe|All files (*.*)|*.*");
+};
+
+TEST_F(FileChoosersTest, OpenFileStartsWhereAskedAndReturnsTheChoice) {
+    whenOpen([&](QFileDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("アプリケーション選択1"));
+        EXPECT_EQ(d->directory().absolutePath(), folder.path());
+        EXPECT_EQ(d->selectedFiles(), QStringList{folder.file(QStringLiteral("tool.exe"))});
+        EXPECT_EQ(d->nameFilters(), (QStringList{QStringLiteral("アプリケーション (*.exe)"),
+                                                 QStringLiteral("All files (*)")}));
+        EXPECT_EQ(d->defaultSuffix(), QStringLiteral("exe"));
+        EXPECT_EQ(d->fileMode(), QFileDialog::ExistingFile);
+        static_cast<QDialog*>(d)->accept();  // as the OK button does
+    });
+    EXPECT_EQ(ShowOpenFileDialog(nullptr, QStringLiteral("アプリケーション選択1"), folder.path(),
+                                 QStringLiteral("tool.exe"), QStringLiteral("exe"), filter),
+              folder.file(QStringLiteral("tool.exe")));
+}
+
+TEST_F(FileChoosersTest, CancelledChoosersReturnNothing) {
+    whenOpen([](QFileDialog* d) { d->reject(); });
+    EXPECT_EQ(ShowOpenFileDialog(nullptr, QStringLiteral("t"), folder.path(),
+                                 QStringLiteral("tool.exe"), QStringLiteral("exe"), filter),
+              QString());
+    whenOpen([](QFileDialog* d) { d->reject(); });
+    EXPECT_EQ(ShowFolderDialog(nullptr, 0), QString());
+}
+
+TEST_F(FileChoosersTest, FolderChooserShowsItsPromptAndReturnsAFolder) {
+    whenOpen([&](QFileDialog* d) {
+        auto* prompt = d->findChild<QLabel*>(QStringLiteral("lblFolderPrompt"));
+        ASSERT_NE(prompt, nullptr);
+        EXPECT_EQ(prompt->text(), QString::fromUtf16(FolderDialogPrompt));
+        EXPECT_EQ(d->fileMode(), QFileDialog::Directory);
+        d->setDirectory(folder.path());
+        d->selectFile(folder.path());
+        static_cast<QDialog*>(d)->accept();  // as the OK button does
+    });
+    EXPECT_EQ(ShowFolderDialog(nullptr, 0), folder.path());
+}
+
+}  // namespace
+}  // namespace bm
