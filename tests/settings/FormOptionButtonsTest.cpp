@@ -32,21 +32,6 @@ TEST_F(FormOptionButtons, CloseBoxOnlyHides) {
     EXPECT_TRUE(host.calls.isEmpty());
 }
 
-TEST_F(FormOptionButtons, WindowRectButtons) {
-    settings.WindowLeft = 16;
-    settings.WindowTop = 24;
-    settings.WindowWidth = 800;
-    settings.WindowHeight = 600;
-    dialog().Activate();
-    click(QStringLiteral("cmdResize"));
-    EXPECT_EQ(host.calls, QStringList{"apply rect"});
-    click(QStringLiteral("cmdResetPosition"));
-    EXPECT_EQ(
-        QRect(settings.WindowLeft, settings.WindowTop, settings.WindowWidth, settings.WindowHeight),
-        QRect(0, 0, 0, 0));
-    EXPECT_EQ(text("lblWindowPosition_ex"), QStringLiteral("0"));
-}
-
 TEST_F(FormOptionButtons, RegionTestFillsThePreviews) {
     click(QStringLiteral("cmdCapture"));
     EXPECT_EQ(captures, (std::vector<int>{0, 1, 2, 3, 4}));

@@ -29,6 +29,8 @@ TEST(OptionPages, ControlsFitTheirPagesWithoutOverlapping) {
     QApplication::setFont(QFont(QStringLiteral("IPAGothic"), 9));
     {
         test::OptionFixture f;
+        // A record folder as a player would have it, for the pictures.
+        f.settings.PayRecordFolder = QStringLiteral("/home/player/Brindlemark");
         FormOption& dialog = f.dialog();
         auto* tabs = f.find<QTabWidget>(QStringLiteral("tabOption"));
         dialog.show();
@@ -46,9 +48,7 @@ TEST(OptionPages, ControlsFitTheirPagesWithoutOverlapping) {
                 }
                 const QRect r(w->mapTo(frame, QPoint(0, 0)), w->size());
                 const auto* label = qobject_cast<const QLabel*>(w);
-                const QString name = !w->objectName().isEmpty() ? w->objectName()
-                                     : label != nullptr         ? label->text()
-                                                                : QString();
+                const QString name = label != nullptr ? label->text() : w->objectName();
                 EXPECT_TRUE(inside.contains(r)) << "page " << page << ": " << name.toStdString();
                 EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name.toStdString();
                 for (const auto& [other, rect] : placed) {
