@@ -20,7 +20,10 @@ QString ShowOpenFileDialog(QWidget* owner, const QString& title, const QString& 
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(DialogNameFilters(filter));
-    dialog.setDefaultSuffix(extension);
+    // `extension` is not made the dialog's default suffix: programs here often
+    // have no extension, and the suffix would turn their names into files
+    // that do not exist.
+    Q_UNUSED(extension);
     if (!file.isEmpty()) {
         dialog.selectFile(file);
     }

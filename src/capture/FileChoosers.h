@@ -12,10 +12,11 @@ inline constexpr char16_t FolderDialogPrompt[] =
     u"希望のﾌｫﾙﾀﾞｰ名をｸﾘｯｸして、ﾌｫﾙﾀﾞｰｱｲｺﾝをｵｰﾌﾟﾝ状態にし、[OK]を押してください";
 
 // Lets the user pick one existing file. `folder` is where the chooser
-// starts, `file` the name preselected there, `extension` the one added to a
-// typed name without any, `filter` the "|"-separated pairs of description and
-// patterns (BuildDialogFilter). Returns the chosen path, or the empty text
-// when the user cancels.
+// starts, `file` the name preselected there, `filter` the "|"-separated
+// pairs of description and patterns (DialogNameFilters). `extension` names
+// the kind of file wanted but is never added to a chosen name, since
+// programs may have none. Returns the chosen path, or the empty text when
+// the user cancels.
 QString ShowOpenFileDialog(QWidget* owner, const QString& title, const QString& folder,
                            const QString& file, const QString& extension, const QString& filter);
 

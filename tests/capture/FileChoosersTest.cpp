@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTimer>
 #include <functional>
 
@@ -12,8 +13,15 @@
 namespace bm {
 namespace {
 
-// Runs `user` on the chooser once it is open; `user` must close it.
+// Runs `user` on the chooser once it is open; `user` must close it. A
+// message box the chooser opens instead of closing fails the test.
 void whenOpen(const std::function<void(QFileDialog*)>& user) {
+    QTimer::singleShot(1000, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ADD_FAILURE() << "the chooser said: " << box->text().toStdString();
+            box->reject();
+        }
+    });
     QTimer::singleShot(0, [user] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr) {
@@ -32,7 +40,7 @@ class FileChoosersTest : public ::testing::Test {
 protected:
     void SetUp() override {
         test::TempFolder::writeBytes(folder.file(QStringLiteral("tool.exe")), "x");
-        test::TempFolder::writeBytes(folder.file(QStringLiteral("notes.txt")), "x");
+        test::TempFolder::writeBytes(folder.file(QStringLiteral("runner")), "x");
     }
     test::TempFolder folder;
     const QString filter = QStringLiteral("アプリケーション(*.exe)|*.exe|All files (*.*)|*.*");
@@ -45,13 +53,25 @@ TEST_F(FileChoosersTest, OpenFileStartsWhereAskedAndReturnsTheChoice) {
         EXPECT_EQ(d->selectedFiles(), QStringList{folder.file(QStringLiteral("tool.exe"))});
         EXPECT_EQ(d->nameFilters(), (QStringList{QStringLiteral("アプリケーション (*.exe)"),
                                                  QStringLiteral("All files (*)")}));
-        EXPECT_EQ(d->defaultSuffix(), QStringLiteral("exe"));
         EXPECT_EQ(d->fileMode(), QFileDialog::ExistingFile);
         static_cast<QDialog*>(d)->accept();  // as the OK button does
     });
     EXPECT_EQ(ShowOpenFileDialog(nullptr, QStringLiteral("アプリケーション選択1"), folder.path(),
                                  QStringLiteral("tool.exe"), QStringLiteral("exe"), filter),
               folder.file(QStringLiteral("tool.exe")));
+}
+
+// Programs here often have no extension; the default one must not turn
+// their names into files that do not exist.
+TEST_F(FileChoosersTest, ProgramWithoutExtensionCanBeChosen) {
+    whenOpen([&](QFileDialog* d) {
+        d->selectNameFilter(QStringLiteral("All files (*)"));
+        d->selectFile(folder.file(QStringLiteral("runner")));
+        static_cast<QDialog*>(d)->accept();
+    });
+    EXPECT_EQ(ShowOpenFileDialog(nullptr, QStringLiteral("t"), folder.path(), QString(),
+                                 QStringLiteral("exe"), filter),
+              folder.file(QStringLiteral("runner")));
 }
 
 TEST_F(FileChoosersTest, CancelledChoosersReturnNothing) {
