@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "gesture/GestureMatcher.h"
+#include "measure/RunState.h"
+
+using bm::FeedGesture;
+using bm::GestureAction;
+
+namespace {
+
+// Feeds one click (press and release as two notifications) per letter of
+// `clicks` ("L", "R" or "B" for both buttons together), 100 ms apart.
+struct Clicker {
+    bm::RunState run;
+    double clock = 100000;
+    int waitMs = 500;
+
+    std::optional<GestureAction> notify(const QString& tokens, double stepMs = 100) {
+        clock += stepMs;
+        return FeedGesture(run, waitMs, tokens, clock, clock);
+    }
+    std::optional<GestureAction> clicks(const QString& pattern) {
+        std::optional<GestureAction> last;
+        for (QChar c : pattern) {
+            if (c == QLatin1Char('B')) {
+                last = notify(QStringLiteral("LdRd"));
+                if (!last) {
+                    last = notify(QStringLiteral("LuRu"));
+                }
+            } else {
+                const QString b = c;
+                last = notify(b + QStringLiteral("d"));
+                if (!last) {
+                    last = notify(b + QStringLiteral("u"));
+                }
+            }
+            if (last) {
+                return last;
+            }
+        }
+        return last;
+    }
+};
+
+}  // namespace
+
+TEST(GestureMatcher, EachRowOfTheTable) {
+    const std::vector<std::pair<QString, GestureAction>> rows = {
+        {QStringLiteral("LRLL"), GestureAction::Suspend},
+        {QStringLiteral("LRLR"), GestureAction::Resume},
+        {QStringLiteral("RLLL"), GestureAction::WatchOn},
+        {QStringLiteral("RLLR"), GestureAction::WatchOff},
+        {QStringLiteral("RRRR"), GestureAction::CaptureNow},
+        {QStringLiteral("BB"), GestureAction::PrintScreen},
+    };
+    for (const auto& [pattern, action] : rows) {
+        Clicker c;
+        const auto got = c.clicks(pattern);
+        ASSERT_TRUE(got.has_value()) << pattern.toStdString();
+        EXPECT_EQ(*got, action) << pattern.toStdString();
+        EXPECT_TRUE(c.run.GestureSequence.isEmpty());
+    }
+}
+
+TEST(GestureMatcher, NeedsSixteenCharactersAndKeepsTheLastTwenty) {
+    Clicker c;
+    // One double-button click is 8 characters: never a screenshot by itself.
+    EXPECT_FALSE(c.clicks(QStringLiteral("B")));
+    EXPECT_EQ(c.run.GestureSequence, QStringLiteral("LdRdLuRu"));
+
+    Clicker left;
+    EXPECT_FALSE(left.clicks(QStringLiteral("LLLL")));
+    EXPECT_EQ(left.run.GestureSequence, QStringLiteral("LdLuLdLuLdLuLdLu"));
+    EXPECT_FALSE(left.clicks(QStringLiteral("LLL")));
+    EXPECT_EQ(left.run.GestureSequence.size(), 20);
+    // Within the 20-character window the earlier left clicks still count:
+    // L L + R L L ends on L R L L.
+    Clicker window;
+    EXPECT_FALSE(window.clicks(QStringLiteral("LLL")));
+    const auto got = window.clicks(QStringLiteral("RLL"));
+    ASSERT_TRUE(got);
+    EXPECT_EQ(*got, GestureAction::Suspend);
+}
+
+TEST(GestureMatcher, PauseLongerThanWaitTimeStartsOver) {
+    Clicker c;
+    EXPECT_FALSE(c.clicks(QStringLiteral("LR")));
+    c.clock += 600;  // pause
+    EXPECT_FALSE(c.clicks(QStringLiteral("LL")));
+    EXPECT_EQ(c.run.GestureSequence, QStringLiteral("LdLuLdLu"));
+    // A pause exactly at the wait time also starts over.
+    Clicker edge;
+    edge.notify(QStringLiteral("Ld"));
+    edge.notify(QStringLiteral("Lu"), 500);
+    EXPECT_EQ(edge.run.GestureSequence, QStringLiteral("Lu"));
+}
+
+TEST(GestureMatcher, TokensAndRows) {
+    EXPECT_EQ(bm::gestureToken(bm::MouseButton::Left, true), QStringLiteral("Ld"));
+    EXPECT_EQ(bm::gestureToken(bm::MouseButton::Right, false), QStringLiteral("Ru"));
+    EXPECT_TRUE(bm::gestureToken(bm::MouseButton::Other, true).isEmpty());
+    EXPECT_EQ(bm::gestureRow(GestureAction::PrintScreen).beepRhythm,
+              (std::array<int, 4>{3, 3, 0, 0}));
+    EXPECT_STREQ(bm::gestureRow(GestureAction::Resume).logLine,
+                 "マウスジェスチャ：時給測定一時停止 解除");
+}
