@@ -19,15 +19,22 @@ namespace bm {
 namespace {
 
 constexpr int FirstCaptureSeconds = 15;
-constexpr int LaunchWaitMs = 500;
+
+// Launches wait through the program's message-pumping wait and show the
+// wait cursor on the main window.
+void launch(MeasureContext& m, const QString& path) {
+    LaunchHooks hooks;
+    hooks.wait = [&m](int ms) { WaitMilliseconds(m.app.platform, ms); };
+    hooks.busyPointer = [&m](bool on) { m.view.setWaitCursor(on); };
+    ExecuteFile(m.app, path, kLaunchWaitMs, hooks);
+}
 
 void startRun(MeasureContext& m) {
     RunState& run = m.app.run;
     const Settings& s = m.app.settings;
     m.view.setRunMenu(false, QStringLiteral("ロギング"), true);
     if (s.AutoRunEnabled[0]) {
-        QString path = s.AutoRunPath[0];
-        ExecuteFile(m.app, path, LaunchWaitMs);
+        launch(m, s.AutoRunPath[0]);
     }
     if (s.AutoRunEnabled[1]) {
         if (s.AutoRunEnabled[0]) {
@@ -36,8 +43,7 @@ void startRun(MeasureContext& m) {
                 return;
             }
         }
-        QString path = s.AutoRunPath[1];
-        ExecuteFile(m.app, path, LaunchWaitMs);
+        launch(m, s.AutoRunPath[1]);
     }
     m.view.setCaptureTimerEnabled(true);
     const QDateTime now = m.app.platform.now();

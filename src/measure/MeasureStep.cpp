@@ -121,13 +121,6 @@ void takeBaseline(MeasureContext& m, const QString& stamp, std::int32_t t) {
     m.app.log.WriteDebugLog(QStringLiteral("Fast ImageRecognition "));
 }
 
-Currency perHour(Currency gain, std::int32_t seconds, double factor) {
-    if (seconds == 0) {
-        return Currency();
-    }
-    return Currency::fromDouble(gain.toDouble() / seconds * factor);
-}
-
 }  // namespace
 
 QString LineStamp(const QDateTime& when) {
@@ -205,10 +198,9 @@ void MeasureStep(MeasureContext& m) {
 
     DisplayResult(m, display::Update);
 
-    // Minutes with one decimal, truncated to the tenth.
-    const Currency minutes = Currency::fromDouble((run.ExpSeconds[2] / 6) / 10.0);
-    const Currency expRate = perHour(run.ExpData[2], run.ExpSeconds[2], 3600.0);
-    const Currency moneyRate = perHour(run.MoneyData[2], run.MoneySeconds[2], 3.6);
+    const Currency minutes = PayRecordMinutes(run.ExpSeconds[2]);
+    const Currency expRate = ExpHourlyRate(run.ExpData[2], run.ExpSeconds[2]);
+    const Currency moneyRate = MoneyHourlyRate(run.MoneyData[2], run.MoneySeconds[2]);
 
     if (s.GraphShow) {
         if (m.graph != nullptr) {
@@ -228,7 +220,7 @@ void MeasureStep(MeasureContext& m) {
     m.view.appendLog(line + CrLf);
 
     PayRecordValues record;
-    record.stamp = stamp;
+    record.time = stamp;
     record.level = run.LvData[0];
     record.exp = run.ExpData[0];
     record.money = run.MoneyData[0];
@@ -237,7 +229,7 @@ void MeasureStep(MeasureContext& m) {
     record.minutes = minutes;
     record.expRate = expRate;
     record.moneyRate = moneyRate;
-    WritePayRecord(m.app, PayRecordLine(record, s.PayRecordCsv), 0);
+    WritePayRecord(m.app, BuildPayRecordLine(record, s.PayRecordCsv), 0);
 }
 
 }  // namespace bm
