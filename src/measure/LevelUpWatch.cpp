@@ -1,7 +1,6 @@
 #include "measure/LevelUpWatch.h"
 
 #include "capture/ImageFiles.h"
-#include "capture/PixelString.h"
 #include "capture/WaitClock.h"
 #include "measure/DisplayResult.h"
 #include "measure/MainView.h"
@@ -20,10 +19,13 @@ namespace {
 
 constexpr int BurstPauseMs = 300;
 
-void convert(MeasureContext& m, WindowId w, int region, int reading) {
-    const Settings& s = m.app.settings;
-    ConvertPixelString(m.app, w, s.CaptureRect[region], region, s.BinarizeThreshold[reading],
-                       s.BinarizeMask[reading]);
+// The Exp value from whichever of its two positions shows it, the second
+// position first. Each position is recognised on its own: the scan of a
+// reading ends at its own region's width, so digits of the first position
+// placed behind those of the second would never be reached.
+QString readWatchedExp(MeasureContext& m, WindowId w) {
+    const QString second = ReadRegion(m, w, 3, 1);
+    return second.isEmpty() ? ReadRegion(m, w, 1, 1) : second;
 }
 
 // Refreshes the Exp and money readings from the pair of regions the capture
@@ -82,12 +84,7 @@ void DoHLCheck(MeasureContext& m) {
     if (game == 0 || platform.foregroundWindow() != game) {
         return;
     }
-    // Whichever of the two positions shows the Exp value is read.
-    convert(m, game, 1, 1);
-    convert(m, game, 3, 1);
-    run.PixelString[1] = run.PixelString[3] + run.PixelString[1];
-    run.WatchExp = ReadingFromResult(RecognizeStored(m, 1));
-
+    run.WatchExp = ReadingFromResult(readWatchedExp(m, game));
     refreshReadings(m, game);
     DoHLPrintScreen(m);
 }

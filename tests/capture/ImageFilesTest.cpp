@@ -45,7 +45,8 @@ TEST_F(ImageFilesTest, FormatKeyChoosesEncoderAndExtension) {
         // The whole window, frame included.
         const QImage image = reader.read();
         EXPECT_EQ(image.size(), QSize(67, 68));
-        EXPECT_EQ(QColor(image.pixel(0, 0)), QColor(80, 80, 80));
+        EXPECT_NEAR(qRed(image.pixel(0, 0)), 80, 4);       // the frame (lossy in JPEG)
+        EXPECT_NEAR(qGreen(image.pixel(30, 40)), 200, 4);  // the client area
         QFile::remove(folder.file(QString::fromLatin1(c.file)));
     }
 }

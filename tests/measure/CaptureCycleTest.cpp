@@ -45,12 +45,11 @@ TEST_F(CaptureCycleTest, ReadsTheStatusBarAndMeasures) {
     EXPECT_EQ(run.LayoutMode, 1);
     EXPECT_EQ(run.NextCaptureTime, platform.now().addSecs(180));
     EXPECT_EQ(view.panel.lblStartLv, QStringLiteral("57"));
-    const QStringList lines = debugLines();
-    EXPECT_EQ(lines.mid(0, 10),
-              (QStringList{"CaptureImage0", "CaptureImage2", "CaptureImage3", "CaptureImage4",
-                           "CaptureImage5-1", "CaptureImage5-4b", "CaptureImage5-3b",
-                           "CaptureImage5-1b", "CaptureImage5-2b", "CaptureImage7"}));
-    EXPECT_TRUE(lines.contains(QStringLiteral("CaptureImage8")));
+    const QStringList lines = debugLines().filter(QStringLiteral("CaptureImage"));
+    EXPECT_EQ(lines, (QStringList{"CaptureImage0", "CaptureImage2", "CaptureImage3",
+                                  "CaptureImage4", "CaptureImage5-1", "CaptureImage5-4b",
+                                  "CaptureImage5-3b", "CaptureImage5-1b", "CaptureImage5-2b",
+                                  "CaptureImage7", "CaptureImage8"}));
     EXPECT_FALSE(run.CaptureBusy);
 }
 

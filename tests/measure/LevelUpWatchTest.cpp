@@ -34,6 +34,7 @@ protected:
 }  // namespace
 
 TEST_F(LevelUpWatchTest, DropAfterARiseTakesABurstOfFourShots) {
+    run.LayoutMode = 1;
     watch(QStringLiteral("40.00"));
     watch(QStringLiteral("41.20"));
     const QString stamp = platform.now().toString(QStringLiteral("_yyyyMMddHHmmss"));
