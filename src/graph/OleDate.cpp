@@ -1,0 +1,39 @@
+#include "graph/OleDate.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace bm {
+
+namespace {
+
+constexpr double MsPerDay = 86400000.0;
+
+QDate epoch() {
+    return QDate(1899, 12, 30);
+}
+
+}  // namespace
+
+double toOleDate(const QDateTime& when) {
+    if (!when.isValid()) {
+        return 0.0;
+    }
+    const auto days = static_cast<double>(epoch().daysTo(when.date()));
+    const double fraction = when.time().msecsSinceStartOfDay() / MsPerDay;
+    return days < 0 ? days - fraction : days + fraction;
+}
+
+QDateTime fromOleDate(double date) {
+    const double whole = std::trunc(date);
+    auto ms = static_cast<std::int64_t>(std::llround(std::fabs(date - whole) * MsPerDay));
+    auto days = static_cast<std::int64_t>(whole);
+    if (ms >= static_cast<std::int64_t>(MsPerDay)) {
+        // A fraction that rounds up to a whole day belongs to the next day.
+        ms -= static_cast<std::int64_t>(MsPerDay);
+        days += 1;
+    }
+    return QDateTime(epoch().addDays(days), QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
+}
+
+}  // namespace bm

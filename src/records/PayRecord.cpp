@@ -1,0 +1,159 @@
+#include "records/PayRecord.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include "measure/RunState.h"
+#include "records/DebugLog.h"
+#include "records/OutputFormat.h"
+#include "settings/Settings.h"
+#include "util/AppContext.h"
+#include "util/Cp932.h"
+#include "util/NumberFormat.h"
+#include "util/PathUtil.h"
+
+namespace bm {
+
+namespace {
+
+const QString lineEnd = QStringLiteral("\r\n");
+
+// Writes the text in one piece to the end of the file, creating it when
+// missing. A write that falls short (a full disk) is taken back, so the file
+// never ends in half a line.
+bool appendToFile(const QString& path, const QString& text) {
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+        return false;
+    }
+    const qint64 before = out.size();
+    const QByteArray bytes = cp932::encode(text);
+    if (out.write(bytes) == bytes.size()) {
+        return true;
+    }
+    out.resize(before);
+    return false;
+}
+
+// Calendar minutes since 1899-12-30 00:00 of a "yyyy/MM/dd HH:mm:ss" text;
+// false when the text is not a date and time. Date and time are read apart
+// so that a wall-clock time skipped by a daylight-saving change still counts.
+bool minuteNumber(const QString& text, std::int64_t& minutes) {
+    const QStringList parts = text.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (parts.size() != 2) {
+        return false;
+    }
+    const QDate date = QDate::fromString(parts[0], QStringLiteral("yyyy/MM/dd"));
+    const QTime time = QTime::fromString(parts[1], QStringLiteral("HH:mm:ss"));
+    if (!date.isValid() || !time.isValid()) {
+        return false;
+    }
+    static const QDate epoch(1899, 12, 30);
+    minutes = epoch.daysTo(date) * 1440 + time.hour() * 60 + time.minute();
+    return true;
+}
+
+}  // namespace
+
+QString PayRecordHeader(bool csv) {
+    return csv ? QStringLiteral(
+                     " 月日 時刻  ,   Lv  ,      Exp   ,         ELY     ,   獲得Exp  ,        "
+                     "獲得ELY   , 経過(分) , Exp時給(%) ,   ELY時給(k) ")
+               : QStringLiteral(
+                     " 月日 時刻      Lv         Exp             ELY         獲得Exp           "
+                     "獲得ELY     経過(分)   Exp時給(%)     ELY時給(k) ");
+}
+
+QString PayRecordTime(const QDateTime& when) {
+    return when.toString(QStringLiteral("MM/dd HH:mm"));
+}
+
+Currency PayRecordMinutes(std::int32_t seconds) {
+    return Currency::fromRaw(static_cast<std::int64_t>(seconds / 6) * (Currency::Scale / 10));
+}
+
+Currency ExpHourlyRate(Currency expGain, std::int32_t seconds) {
+    if (seconds == 0) {
+        return {};
+    }
+    return Currency::fromDouble(expGain.toDouble() / seconds * 3600.0);
+}
+
+Currency MoneyHourlyRate(Currency moneyGain, std::int32_t seconds) {
+    if (seconds == 0) {
+        return {};
+    }
+    return Currency::fromDouble(moneyGain.toDouble() / seconds * 3.6);
+}
+
+QString BuildPayRecordLine(const PayRecordValues& v, bool csv) {
+    const QString sep = csv ? QStringLiteral(" ,") : QStringLiteral("  ");
+    const bool plain = csv;
+    QString line = v.time;
+    line += sep + FormatColumn(v.level, 6, 1, 0, plain);
+    line += sep + FormatColumn(v.exp, 11, 1, 2, plain);
+    line += sep + FormatColumn(v.money, 16, 1, 0, plain);
+    line += sep + FormatColumn(v.expGain, 11, 1, 2, plain);
+    line += sep + FormatColumn(v.moneyGain, 17, 1, 0, plain);
+    line += sep + FormatColumn(v.minutes, 9, 1, 1, plain);
+    line += sep + FormatColumn(v.expRate, 13, 1, 2, plain);
+    line += sep + FormatColumn(v.moneyRate, 14, 1, 2, plain);
+    return line;
+}
+
+QString PayRecordPath(const Settings& settings, const QString& logStartStamp) {
+    const QString stem =
+        settings.PayRecordMonthly ? logStartStamp.left(6) + QStringLiteral("月") : logStartStamp;
+    const QString ext = settings.PayRecordCsv ? QStringLiteral(".csv") : QStringLiteral(".txt");
+    return settings.PayRecordFolder + QStringLiteral("/log/") + settings.PayRecordPrefix + stem +
+           ext;
+}
+
+bool WritePayRecord(AppContext& ctx, const QString& line, int mode) {
+    const QString stamp = ctx.run.LogStartStamp;
+    if (stamp.isEmpty()) {
+        return true;
+    }
+    QString folder = ctx.settings.PayRecordFolder + QStringLiteral("/log/");
+    if (!PathExists(folder)) {
+        CreateFolderTree(folder);
+    }
+    const QString path = PayRecordPath(ctx.settings, stamp);
+    const bool exists = QFile::exists(path);
+    QString text;
+    if (exists && mode != 1) {
+        text = line + lineEnd;
+    } else if (exists && ctx.settings.PayRecordMonthly) {
+        // A monthly file already has its one header.
+        return true;
+    } else {
+        // A new file starts with the header alone. An existing per-run file
+        // keeps its lines; the fresh header goes after them.
+        text = PayRecordHeader(ctx.settings.PayRecordCsv) + lineEnd;
+    }
+    if (appendToFile(path, text)) {
+        return true;
+    }
+    ErrorTrap trap;
+    trap.fail(errcode::PathFileAccessError, QStringLiteral("Path/File access error"));
+    trap.report(ctx.log, QStringLiteral("WritePayRecord"));
+    return false;
+}
+
+QString ElapsedText(const QString& later, const QString& earlier) {
+    std::int64_t to = 0;
+    std::int64_t from = 0;
+    if (!minuteNumber(later, to) || !minuteNumber(earlier, from)) {
+        return {};
+    }
+    const std::int64_t minutes = to - from;
+    return QString::number(minutes / 1440) + QStringLiteral("日 ") +
+           QString::number((minutes % 1440) / 60) + QStringLiteral("時 ") +
+           QString::number(minutes % 60) + QStringLiteral("分間");
+}
+
+QString FormatThousands(const QString& value, const QString& unit) {
+    return fmt::thousands(Currency::fromDouble(fmt::leadingNumber(value)), unit);
+}
+
+}  // namespace bm

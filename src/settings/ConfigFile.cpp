@@ -1,0 +1,243 @@
+#include "settings/ConfigFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <cstdlib>
+#include <optional>
+
+#include "records/DebugLog.h"
+#include "settings/ConfigFileRead.h"
+#include "settings/ConfigFileText.h"
+#include "settings/ConfigLineReader.h"
+#include "settings/Settings.h"
+#include "settings/SettingsDefaults.h"
+#include "util/AppContext.h"
+#include "util/Cp932.h"
+#include "util/PathUtil.h"
+#include "util/ProgramPaths.h"
+#include "util/Prompt.h"
+
+namespace bm {
+
+namespace {
+
+const QString CurrentMarker = QStringLiteral("Ver.2.30");
+const QString ReadTitle = QStringLiteral("設定ファイル読込み");
+const QString RegionTitle = QStringLiteral("検査領域追従選択");
+
+// The version marker of a title line: the 8 characters from "Ver." on.
+QString versionMarker(const QString& titleLine) {
+    const qsizetype at = titleLine.indexOf(QLatin1String("Ver."));
+    return at < 0 ? QString() : titleLine.mid(at, 8);
+}
+
+// Whether regions read from a file look like the full-screen layout: the
+// Exp region is nearer its full-screen default than its window-mode one.
+// In window mode the client area sits 3 pixels right of and 22 below where
+// it is in full screen.
+bool looksFullScreen(const Settings& s) {
+    const auto& exp = s.CaptureRect[1];
+    const int toFull = std::abs(exp.X - 132) + std::abs(exp.Y - 54);
+    const int toWindow = std::abs(exp.X - 135) + std::abs(exp.Y - 76);
+    return toFull < toWindow;
+}
+
+class ConfigFileRun {
+public:
+    explicit ConfigFileRun(AppContext& ctx) : ctx_(ctx), s_(ctx.settings) {}
+
+    // Runs one stage and names the next one (0 = done).
+    std::int32_t stage(std::int32_t operation) {
+        switch (operation) {
+            case configop::Load:
+                return load();
+            case configop::Initialise:
+                applyGeneralDefaults(s_, ctx_.paths.writeFolder);
+                return configop::CaptureDefaults;
+            case configop::CaptureDefaults:
+                return captureDefaults();
+            case configop::AddedItems:
+                applyExtensionDefaults(s_, fullScreen_.value_or(looksFullScreen(s_)));
+                return configop::Save;
+            case configop::Save:
+                save();
+                return 0;
+            default:
+                return 0;
+        }
+    }
+
+private:
+    std::int32_t load();
+    std::int32_t loadCurrentFile(ErrorTrap& trap);
+    std::int32_t loadPredecessorFile();
+    std::int32_t captureDefaults();
+    void save();
+    void keepBackup(ErrorTrap& trap);
+
+    void tell(const QString& text, const QString& title) { ctx_.prompt.tell(text, title); }
+    bool yes(const QString& text, const QString& title) {
+        return ctx_.prompt.ask(text, title, PromptButtons::YesNo) == PromptAnswer::Yes;
+    }
+
+    AppContext& ctx_;
+    Settings& s_;
+    // The full-screen answer when this run asked it.
+    std::optional<bool> fullScreen_;
+};
+
+std::int32_t ConfigFileRun::load() {
+    if (PathExists(configFilePath(ctx_.paths))) {
+        ErrorTrap trap;
+        const std::int32_t next = loadCurrentFile(trap);
+        trap.report(ctx_.log, QStringLiteral("ConfigFile"));
+        return next;
+    }
+    if (PathExists(predecessorConfigPath(ctx_.paths))) {
+        return loadPredecessorFile();
+    }
+    return configop::Initialise;
+}
+
+std::int32_t ConfigFileRun::loadCurrentFile(ErrorTrap& trap) {
+    const QString path = configFilePath(ctx_.paths);
+    QString title;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        title = cp932::decode(file.readLine()).trimmed();
+        file.close();
+    } else {
+        trap.fail(errcode::PathFileAccessError, errorDescription(errcode::PathFileAccessError));
+    }
+
+    std::int32_t next = 0;
+    std::int32_t r = 0;
+    if (versionMarker(title) == CurrentMarker) {
+        r = ConfigFileReadV230(ctx_, path);
+        if (r == 1) {
+            next = configop::Save;
+        }
+    } else {
+        r = ConfigFileReadV220(ctx_, path);
+        if (r != -1) {
+            tell(QStringLiteral("古い設定ファイルを読み込みました。\r\n"
+                                "　　新しい項目を追加した設定ファイルを再作成します。\r\n"
+                                "　　以前のファイルは「TK2LConfigBack.ini」で保存されます。\r\n"),
+                 ReadTitle);
+            // The old file is about to be rewritten in the new layout.
+            keepBackup(trap);
+            next = configop::AddedItems;
+        }
+    }
+
+    if (r == -1) {
+        tell(QStringLiteral("読込みできない設定ファイルです。\r\n"
+                            "　　初期値で設定ファイルを再作成します。\r\n"
+                            "　　以前のファイルは「TK2LConfigBack.ini」で保存されます。\r\n"),
+             ReadTitle);
+        keepBackup(trap);
+        return configop::Initialise;
+    }
+
+    if (!PathExists(s_.PayRecordFolder)) {
+        s_.PayRecordFolder = ctx_.paths.writeFolder;
+        tell(QStringLiteral("時給記録フォルダが不正のため\r\nデフォルトフォルダに変更しました。"),
+             ReadTitle);
+        if (next != configop::AddedItems) {
+            next = configop::Save;
+        }
+    }
+    return next;
+}
+
+std::int32_t ConfigFileRun::loadPredecessorFile() {
+    if (!yes(QStringLiteral("以前の設定ファイルが見つかりました。\r\n"
+                            "　　共通する設定を引き継ぎますか？"),
+             ReadTitle)) {
+        return configop::Initialise;
+    }
+    if (ConfigFileOld(ctx_, predecessorConfigPath(ctx_.paths)) == -1) {
+        tell(QStringLiteral("読込みできない設定ファイルです。\r\n"
+                            "　　初期値で設定ファイルを再作成します。"),
+             ReadTitle);
+        return configop::Initialise;
+    }
+    // The predecessor's general settings stay; everything else gets defaults.
+    return configop::CaptureDefaults;
+}
+
+// Copies the settings file over the backup file.
+void ConfigFileRun::keepBackup(ErrorTrap& trap) {
+    const QString backup = configBackupPath(ctx_.paths);
+    if (QFile::exists(backup) && !QFile::remove(backup)) {
+        trap.fail(errcode::PathFileAccessError, errorDescription(errcode::PathFileAccessError));
+        return;
+    }
+    if (!QFile::copy(configFilePath(ctx_.paths), backup)) {
+        trap.fail(errcode::PathFileAccessError, errorDescription(errcode::PathFileAccessError));
+    }
+}
+
+std::int32_t ConfigFileRun::captureDefaults() {
+    bool fullScreen =
+        yes(s_.SearchWindowName +
+                QStringLiteral("をフルスクリーンでプレイするときは「はい」を、\r\n"
+                               "ウィンドウモードでプレイする場合は「いいえ」を選択してください。"),
+            RegionTitle);
+    const QString confirm = fullScreen ? QStringLiteral("フルスクリーンモードでよろしいですか？")
+                                       : QStringLiteral("ウィンドウモードでよろしいですか？");
+    if (ctx_.prompt.ask(confirm, RegionTitle, PromptButtons::OkCancel) == PromptAnswer::Cancel) {
+        fullScreen = !fullScreen;
+    }
+    const bool windows7 = yes(QStringLiteral("Windows7用Lvパターンは「はい」を、\r\n"
+                                             "標準Lvパターンは「いいえ」を選択してください。"),
+                              QStringLiteral("Lvパターン選択"));
+    applyCaptureDefaults(s_, fullScreen, windows7);
+    fullScreen_ = fullScreen;
+    return configop::AddedItems;
+}
+
+// Writes the whole file through a temporary file beside it that replaces
+// the old file only once it is complete, so a failed save never leaves a
+// truncated or empty settings file behind.
+void ConfigFileRun::save() {
+    const QByteArray bytes = cp932::encode(ConfigFileText(s_) + QStringLiteral("\r\n"));
+    QSaveFile file(configFilePath(ctx_.paths));
+    // Unbuffered, so that a short write (a full disk, a file size limit)
+    // shows in the count instead of being lost in a later flush; the size
+    // on disk is checked as well before the old file is replaced.
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                         file.write(bytes) == bytes.size() && file.size() == bytes.size() &&
+                         file.commit();
+    if (!written) {
+        file.cancelWriting();
+        tell(QStringLiteral("設定をファイルに保存できませんでした。"),
+             QStringLiteral("設定ファイル書き込み"));
+        ErrorTrap trap;
+        trap.fail(errcode::PathFileAccessError, errorDescription(errcode::PathFileAccessError));
+        trap.report(ctx_.log, QStringLiteral("ConfigFile 2"));
+    }
+}
+
+}  // namespace
+
+void ConfigFile(AppContext& ctx, std::int32_t operation) {
+    ConfigFileRun run(ctx);
+    for (std::int32_t stage = operation; stage != 0;) {
+        stage = run.stage(stage);
+    }
+}
+
+QString configFilePath(const ProgramPaths& paths) {
+    return paths.writeFolder + QStringLiteral("/TK2LConfig.ini");
+}
+
+QString configBackupPath(const ProgramPaths& paths) {
+    return paths.writeFolder + QStringLiteral("/TK2LConfigBack.ini");
+}
+
+QString predecessorConfigPath(const ProgramPaths& paths) {
+    return paths.writeFolder + QStringLiteral("/TK2Config.ini");
+}
+
+}  // namespace bm

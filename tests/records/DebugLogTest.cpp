@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "platform/fake/FakePlatform.h"
+#include "records/DebugLog.h"
+#include "support/TempFolder.h"
+#include "util/Cp932.h"
+
+using bm::test::TempFolder;
+
+namespace {
+
+struct DebugLogFixture : ::testing::Test {
+    TempFolder folder;
+    bm::FakePlatform platform;
+    bm::DebugLog log{folder.path(), platform};
+
+    DebugLogFixture() { platform.setNow(QDateTime(QDate(2024, 5, 3), QTime(14, 7, 9))); }
+    QByteArray debugBytes() const { return TempFolder::readBytes(log.path()); }
+    QByteArray backupBytes() const { return TempFolder::readBytes(log.backupPath()); }
+};
+
+}  // namespace
+
+TEST_F(DebugLogFixture, FirstStartCreatesTheLogWithoutBackup) {
+    log.WriteDebugLog(QStringLiteral("Starting Program  起動テスト"), 1);
+    EXPECT_EQ(
+        debugBytes(),
+        bm::cp932::encode(QStringLiteral("2024/05/03 14:07:09 Starting Program  起動テスト\r\n")));
+    EXPECT_FALSE(QFile::exists(log.backupPath()));
+}
+
+TEST_F(DebugLogFixture, NewLogKeepsThePreviousRunAsBackup) {
+    TempFolder::writeBytes(log.backupPath(), "older backup\r\n");
+    log.WriteDebugLog(QStringLiteral("run one"), 1);
+    log.WriteDebugLog(QStringLiteral("Click : Run "), 0);
+    const QByteArray firstRun = debugBytes();
+
+    platform.advance(60000);
+    log.WriteDebugLog(QStringLiteral("run two"), 1);
+    EXPECT_EQ(backupBytes(), firstRun);
+    EXPECT_EQ(debugBytes(), QByteArray("2024/05/03 14:08:09 run two\r\n"));
+}
+
+TEST_F(DebugLogFixture, LogDeletedWhileRunningIsCreatedAgainWithoutBackup) {
+    log.WriteDebugLog(QStringLiteral("start"), 1);
+    ASSERT_TRUE(QFile::remove(log.path()));
+    log.WriteDebugLog(QStringLiteral("after delete"), 0);
+    EXPECT_EQ(debugBytes(), QByteArray("2024/05/03 14:07:09 after delete\r\n"));
+    EXPECT_FALSE(QFile::exists(log.backupPath()));
+}

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "platform/fake/FakePlatform.h"
+#include "records/LogText.h"
+#include "settings/Settings.h"
+
+using bm::AppendLogText;
+using bm::CountOccurrences;
+using bm::FindOccurrence;
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+// A log box holding `lines` lines, each introduced by CR LF.
+QString boxWithLines(int lines) {
+    QString text;
+    for (int i = 0; i < lines; ++i) {
+        text += crlf + QStringLiteral("line %1").arg(i);
+    }
+    return text;
+}
+
+}  // namespace
+
+TEST(LogText, OccurrencesAreCountedWithoutOverlap) {
+    EXPECT_EQ(CountOccurrences(crlf, QStringLiteral("a\r\nb\r\n")), 2);
+    EXPECT_EQ(CountOccurrences(QStringLiteral("aa"), QStringLiteral("aaaaa")), 2);
+    EXPECT_EQ(CountOccurrences(QString(), QStringLiteral("abc")), 0);
+
+    EXPECT_EQ(FindOccurrence(QStringLiteral("aa"), QStringLiteral("aaaaa"), 2), 3);
+    EXPECT_EQ(FindOccurrence(QStringLiteral("aa"), QStringLiteral("aaaaa"), 3), 0);
+    EXPECT_EQ(FindOccurrence(crlf, QStringLiteral("x\r\ny"), 1), 2);
+    EXPECT_EQ(FindOccurrence(QString(), QStringLiteral("xy"), 1), 0);
+}
+
+TEST(LogText, AppendKeepsTheNewestLinesAndStartsWithALineBreak) {
+    // 512 line breaks plus one added: the oldest line goes.
+    const auto full = AppendLogText(boxWithLines(512), QStringLiteral("\r\nnewest"), 512, true);
+    EXPECT_EQ(CountOccurrences(crlf, full.text), 512);
+    EXPECT_TRUE(full.text.startsWith(QStringLiteral("\r\nline 1\r\n")));
+    EXPECT_TRUE(full.text.endsWith(QStringLiteral("\r\nline 511\r\nnewest")));
+    EXPECT_EQ(full.caret, full.text.size());
+
+    // Three lines added at once to a full box drop three old ones.
+    const auto three =
+        AppendLogText(boxWithLines(512), QStringLiteral("\r\na\r\nb\r\nc"), 512, true);
+    EXPECT_EQ(CountOccurrences(crlf, three.text), 512);
+    EXPECT_TRUE(three.text.startsWith(QStringLiteral("\r\nline 3\r\n")));
+
+    // Exactly at the limit nothing is dropped.
+    const auto atLimit = AppendLogText(boxWithLines(511), QStringLiteral("\r\nlast"), 512, true);
+    EXPECT_EQ(atLimit.text, boxWithLines(511) + QStringLiteral("\r\nlast"));
+
+    // No limit keeps everything.
+    const auto unlimited = AppendLogText(boxWithLines(600), crlf, 0, true);
+    EXPECT_EQ(CountOccurrences(crlf, unlimited.text), 601);
+}
+
+TEST(LogText, CaretMarksTheAddedTextEvenAfterTrimming) {
+    const QString added = QStringLiteral("\r\nadded");
+    const auto small = AppendLogText(QStringLiteral("old"), added, 512, false);
+    EXPECT_EQ(small.text.mid(small.caret), added);
+
+    const auto trimmed = AppendLogText(boxWithLines(520), added, 512, false);
+    EXPECT_EQ(trimmed.text.mid(trimmed.caret), added);
+
+    const auto first = AppendLogText(QString(), QStringLiteral("x"), 512, false);
+    EXPECT_EQ(first.caret, 0);
+}
+
+TEST(LogText, BeepsOnlyWhenEnabled) {
+    bm::FakePlatform platform;
+    bm::Settings settings;
+    settings.BeepOnCapture = false;
+    bm::BeepIfEnabled(settings, platform);
+    EXPECT_EQ(platform.beeps, 0);
+    settings.BeepOnCapture = true;
+    bm::BeepIfEnabled(settings, platform);
+    EXPECT_EQ(platform.beeps, 1);
+}

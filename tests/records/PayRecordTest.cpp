@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "measure/RunState.h"
+#include "platform/fake/FakePlatform.h"
+#include "records/DebugLog.h"
+#include "records/PayRecord.h"
+#include "settings/Settings.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TempFolder.h"
+#include "util/AppContext.h"
+#include "util/Cp932.h"
+#include "util/ProgramPaths.h"
+
+using bm::Currency;
+using bm::test::TempFolder;
+
+namespace {
+
+const QString csvHeader = QStringLiteral(
+    " 月日 時刻  ,   Lv  ,      Exp   ,         ELY     ,   獲得Exp  ,        獲得ELY   , "
+    "経過(分) , Exp時給(%) ,   ELY時給(k) ");
+const QString textHeader = QStringLiteral(
+    " 月日 時刻      Lv         Exp             ELY         獲得Exp           獲得ELY     "
+    "経過(分)   Exp時給(%)     ELY時給(k) ");
+
+bm::PayRecordValues sampleValues() {
+    bm::PayRecordValues v;
+    v.time = bm::PayRecordTime(QDateTime(QDate(2024, 5, 3), QTime(14, 7, 42)));
+    v.level = 57;
+    v.exp = Currency::fromDouble(12.34);
+    v.money = Currency::fromInt(1234567);
+    v.expGain = Currency::fromDouble(2.66);
+    v.moneyGain = Currency::fromInt(5000);
+    v.minutes = bm::PayRecordMinutes(600);
+    v.expRate = bm::ExpHourlyRate(v.expGain, 600);
+    v.moneyRate = bm::MoneyHourlyRate(v.moneyGain, 600);
+    return v;
+}
+
+struct PayRecordFixture : ::testing::Test {
+    TempFolder folder;
+    bm::Settings settings;
+    bm::RunState run;
+    bm::ProgramPaths paths = bm::ProgramPaths::single(folder.path());
+    bm::FakePlatform platform;
+    bm::DebugLog log{folder.path(), platform};
+    bm::test::ScriptedPrompt prompt;
+    bm::AppContext ctx{settings, run, paths, platform, log, prompt};
+
+    PayRecordFixture() {
+        settings.PayRecordFolder = folder.path() + QStringLiteral("/records");
+        settings.PayRecordPrefix = QStringLiteral("給与明細");
+        settings.PayRecordCsv = true;
+        settings.PayRecordMonthly = false;
+        run.LogStartStamp = QStringLiteral("202405031407");
+    }
+    QString file() const { return bm::PayRecordPath(settings, run.LogStartStamp); }
+    // The file's lines, decoded; the last element is what follows the last CR LF.
+    QStringList lines() const {
+        return bm::cp932::decode(TempFolder::readBytes(file())).split(QStringLiteral("\r\n"));
+    }
+};
+
+}  // namespace
+
+TEST(PayRecordLayout, CsvLineHasPlainNumbersInFixedColumns) {
+    const QString line = bm::BuildPayRecordLine(sampleValues(), true);
+    const QString expected = QStringLiteral("05/03 14:07") + " ," + "   57 " + " ," +
+                             "     12.34 " + " ," + "        1234567 " + " ," + "      2.66 " +
+                             " ," + "            5000 " + " ," + "    10.0 " + " ," +
+                             "       15.96 " + " ," + "        30.00 ";
+    EXPECT_EQ(line, expected);
+    // The level column lines up under "   Lv  ," of the header.
+    EXPECT_TRUE(line.startsWith(QStringLiteral("05/03 14:07 ,   57  ,")));
+    EXPECT_EQ(line.split(QLatin1Char(',')).size(), csvHeader.split(QLatin1Char(',')).size());
+    EXPECT_EQ(bm::cp932::byteLength(line), 124);
+}
+
+TEST(PayRecordLayout, TextLineGroupsNumbersAndSeparatesWithTwoBlanks) {
+    bm::PayRecordValues v = sampleValues();
+    v.moneyGain = Currency::fromInt(-5000);
+    v.moneyRate = bm::MoneyHourlyRate(v.moneyGain, 600);
+    const QString expected = QStringLiteral("05/03 14:07") + "  " + "   57 " + "  " +
+                             "     12.34 " + "  " + "      1,234,567 " + "  " + "      2.66 " +
+                             "  " + "          -5,000 " + "  " + "    10.0 " + "  " +
+                             "       15.96 " + "  " + "       -30.00 ";
+    EXPECT_EQ(bm::BuildPayRecordLine(v, false), expected);
+}
+
+TEST(PayRecordLayout, EmptyIntervalGivesZeroRatesAndTruncatedMinutes) {
+    EXPECT_EQ(bm::ExpHourlyRate(Currency::fromDouble(2.5), 0), Currency());
+    EXPECT_EQ(bm::MoneyHourlyRate(Currency::fromInt(900), 0), Currency());
+    EXPECT_EQ(bm::MoneyHourlyRate(Currency::fromInt(5000), 600), Currency::fromInt(30));
+    EXPECT_EQ(bm::PayRecordMinutes(599), Currency::fromDouble(9.9));
+    EXPECT_EQ(bm::PayRecordMinutes(5), Currency());
+
+    bm::PayRecordValues v = sampleValues();
+    v.expGain = Currency();
+    v.moneyGain = Currency();
+    v.minutes = bm::PayRecordMinutes(0);
+    v.expRate = bm::ExpHourlyRate(v.expGain, 0);
+    v.moneyRate = bm::MoneyHourlyRate(v.moneyGain, 0);
+    const auto blanks = [](int n) { return QString(n, QLatin1Char(' ')); };
+    const QString tail = " ," + blanks(6) + "0.00 " + " ," + blanks(15) + "0 " + " ," + blanks(5) +
+                         "0.0 " + " ," + blanks(8) + "0.00 " + " ," + blanks(9) + "0.00 ";
+    EXPECT_TRUE(bm::BuildPayRecordLine(v, true).endsWith(tail));
+}
+
+TEST_F(PayRecordFixture, FileNameFollowsTheRunStampAndSettings) {
+    const QString base = settings.PayRecordFolder + QStringLiteral("/log/給与明細");
+    EXPECT_EQ(file(), base + QStringLiteral("202405031407.csv"));
+    settings.PayRecordMonthly = true;
+    settings.PayRecordCsv = false;
+    EXPECT_EQ(file(), base + QStringLiteral("202405月.txt"));
+}
+
+TEST_F(PayRecordFixture, PerRunFileGetsHeaderThenLinesInCp932) {
+    const QString line = bm::BuildPayRecordLine(sampleValues(), true);
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("ignored with the header"), 1));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, line, 0));
+    EXPECT_EQ(TempFolder::readBytes(file()), bm::cp932::encode(csvHeader + QStringLiteral("\r\n") +
+                                                               line + QStringLiteral("\r\n")));
+
+    // A header request on the run's existing file keeps what is there.
+    settings.PayRecordCsv = false;
+    run.LogStartStamp = QStringLiteral("202405031500");
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QString(), 1));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("first"), 0));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QString(), 1));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("second"), 0));
+    EXPECT_EQ(lines(), QStringList({textHeader, QStringLiteral("first"), textHeader,
+                                    QStringLiteral("second"), QString()}));
+}
+
+TEST_F(PayRecordFixture, MonthlyFileHasOneHeaderAcrossRuns) {
+    settings.PayRecordMonthly = true;
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QString(), 1));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("run one"), 0));
+    run.LogStartStamp = QStringLiteral("202405201000");
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QString(), 1));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("run two"), 0));
+    EXPECT_EQ(lines(), QStringList({csvHeader, QStringLiteral("run one"), QStringLiteral("run two"),
+                                    QString()}));
+}
+
+TEST_F(PayRecordFixture, FileLostDuringRunRestartsWithHeaderAlone) {
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QString(), 1));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("before"), 0));
+    ASSERT_TRUE(QFile::remove(file()));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("lost"), 0));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("after"), 0));
+    EXPECT_EQ(lines(), QStringList({csvHeader, QStringLiteral("after"), QString()}));
+
+    // A prefix changed during the run starts a new file the same way.
+    settings.PayRecordPrefix = QStringLiteral("pay");
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("renamed"), 0));
+    EXPECT_EQ(lines(), QStringList({csvHeader, QString()}));
+}
+
+TEST_F(PayRecordFixture, NothingIsWrittenOutsideARun) {
+    run.LogStartStamp.clear();
+    EXPECT_TRUE(bm::WritePayRecord(ctx, QString(), 1));
+    EXPECT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("line"), 0));
+    EXPECT_FALSE(QFileInfo::exists(settings.PayRecordFolder));
+}
+
+TEST_F(PayRecordFixture, UnwritableFolderIsReportedNotIgnored) {
+    // The record folder is a file, so its "log" folder cannot be made.
+    TempFolder::writeBytes(settings.PayRecordFolder, "not a folder");
+    EXPECT_FALSE(bm::WritePayRecord(ctx, QString(), 1));
+    const QString logText = bm::cp932::decode(TempFolder::readBytes(log.path()));
+    EXPECT_TRUE(logText.contains(
+        QStringLiteral("Error Trap : WritePayRecord : CODE75  Path/File access error\r\n")));
+}
+
+TEST(PayRecordTexts, ElapsedTextCountsCalendarMinutes) {
+    const auto elapsed = [](const char* later, const char* earlier) {
+        return bm::ElapsedText(QString::fromLatin1(later), QString::fromLatin1(earlier));
+    };
+    EXPECT_EQ(elapsed("2024/05/03 15:12:00", "2024/05/03 14:07:00"),
+              QStringLiteral("0日 1時 5分間"));
+    // Minute boundaries crossed, not whole minutes elapsed.
+    EXPECT_EQ(elapsed("2024/05/04 00:00:00", "2024/05/03 23:59:59"),
+              QStringLiteral("0日 0時 1分間"));
+    EXPECT_EQ(elapsed("2025/01/01 02:03:00", "2024/12/30 23:59:00"),
+              QStringLiteral("1日 2時 4分間"));
+    EXPECT_EQ(elapsed("2024/03/01 00:00:00", "2024/02/28 00:00:00"),
+              QStringLiteral("2日 0時 0分間"));
+    EXPECT_EQ(elapsed("", "2024/05/03 14:07:00"), QString());
+    EXPECT_EQ(elapsed("2024/13/03 14:07:00", "2024/05/03 14:07:00"), QString());
+}
+
+TEST(PayRecordTexts, FormatThousandsGroupsAndAddsTheUnit) {
+    EXPECT_EQ(bm::FormatThousands(QString(), QStringLiteral("Byte")), QStringLiteral(" Byte"));
+    EXPECT_EQ(bm::FormatThousands(QStringLiteral("0"), QString()), QString());
+    EXPECT_EQ(bm::FormatThousands(QStringLiteral("2048000"), QStringLiteral("kByte")),
+              QStringLiteral("2,048,000 kByte"));
+    EXPECT_EQ(bm::FormatThousands(QStringLiteral("1234.6"), QString()), QStringLiteral("1,235"));
+    EXPECT_EQ(bm::FormatThousands(QStringLiteral("17179869184"), QStringLiteral("Byte")),
+              QStringLiteral("17,179,869,184 Byte"));
+}

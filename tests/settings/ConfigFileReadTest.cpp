@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "settings/ConfigFile.h"
+#include "settings/ConfigFileRead.h"
+#include "settings/ConfigTestSupport.h"
+#include "util/Cp932.h"
+
+using namespace bm;
+using bm::test::ConfigFixture;
+using bm::test::expectedDefaultLines;
+
+// Every setting away from its default survives a save and a load:
+// negative and long numbers, and texts with commas where the file format
+// puts commas of its own.
+TEST(ConfigFileRead, EverySettingSurvivesSaveAndLoad) {
+    ConfigFixture f;
+    Settings& s = f.settings;
+    s.PayRecordFolder = f.folder.file(QStringLiteral("pay, records , 2024"));
+    ASSERT_TRUE(QDir().mkpath(s.PayRecordFolder));
+    s.CaptureRect = {{{-5, 0, 123456789, -1},
+                      {800, 1000, 200, 100},
+                      {1, 2, 3, 4},
+                      {-2048, 2147483647, 200, 100},
+                      {-2147483647 - 1, 7, 3, 4}}};
+    s.AutoStart = false;
+    s.CaptureInterval = 1440;
+    s.BeepOnCapture = s.PayRecordCsv = s.ShotCheckEnabled = s.GestureEnabled = true;
+    s.RememberWindowPos = s.MultiDisplay = true;
+    s.PayRecordPrefix = QStringLiteral("給与, 明細 , 2");
+    s.LagCancelTime = 100;
+    s.StartDelay = -300;
+    s.AutoRunEnabled = {true, false};
+    s.AutoRunPath = {QStringLiteral("/opt/tools, v2/run , now.sh"), QStringLiteral("a,b")};
+    s.AutoRun2Delay = 299;
+    s.ShotCheckInterval = 2000;
+    s.ImageExtension = QStringLiteral(".jpg");
+    s.GestureWaitTime = 1000;
+    s.GraphShow = false;
+    s.GraphPoints = 250;
+    s.GraphAverageCount = 2;
+    s.WindowLeft = -2048;
+    s.WindowTop = 4096;
+    s.WindowWidth = 1234567;
+    s.WindowHeight = 300;
+    s.DisplayOffsetX = -2048;
+    s.DisplayOffsetY = 2048;
+    for (int r = 0; r < ReadingCount; ++r) {
+        s.BinarizeThreshold[r] = 100 + r;
+        s.BinarizeMask[r] = r - 1;
+        s.PatternSize[0][r] = 6 + r;
+        s.PatternSize[1][r] = 12 + r;
+        for (int g = 0; g < GlyphCount; ++g) {
+            s.Patterns[r][g] = QStringLiteral("%1%2FFFF0000").arg(r).arg(g, 3, 10, QChar('0'));
+        }
+    }
+    s.Patterns[2][10] = QString();
+    ConfigFile(f.ctx, configop::Save);
+
+    ConfigFixture g;
+    g.paths = f.paths;
+    ConfigFile(g.ctx, configop::Load);
+    EXPECT_TRUE(g.prompt.shown.empty());
+    EXPECT_EQ(g.settings, s);
+    EXPECT_FALSE(g.debugLog().contains(QStringLiteral("Error Trap")));
+}
+
+// Lines edited by hand: any letter case and numbers for switches, extra
+// blanks and tabs around fields, more commas in a comment, LF line ends
+// and no final empty line.
+TEST(ConfigFileRead, FieldsAreTrimmedAndSwitchesReadLeniently) {
+    ConfigFixture f;
+    QStringList lines = expectedDefaultLines(f.folder.path(), true, true);
+    lines[6] = QStringLiteral("false,x");
+    lines[8] = QStringLiteral("\t-1\t,x");
+    lines[9] = f.folder.path() + QStringLiteral(",pay,comment");
+    lines[10] = QStringLiteral("TRUE , x");
+    lines[11] = QStringLiteral("0,");
+    lines[17] = QStringLiteral(" tRuE ,+700 , comment, with, commas");
+    lines[18] = QStringLiteral("  .bmp  ,");
+    lines[27] = QStringLiteral("  01FC0202020201FC0000   \t ,     基準パターン画像変換文字列100");
+    lines[64] = QStringLiteral("  LaTale Client  , 検索ウィンドウ名");
+    lines.removeLast();
+    bm::test::TempFolder::writeBytes(f.configPath(), cp932::encode(lines.join(QLatin1Char('\n'))));
+    EXPECT_EQ(ConfigFileReadV230(f.ctx, f.configPath()), 0);
+    const Settings& s = f.settings;
+    EXPECT_FALSE(s.AutoStart);
+    EXPECT_TRUE(s.BeepOnCapture);
+    EXPECT_EQ(s.PayRecordFolder, f.folder.path());
+    EXPECT_EQ(s.PayRecordPrefix, QStringLiteral("pay"));
+    EXPECT_TRUE(s.PayRecordCsv);
+    EXPECT_FALSE(s.PayRecordMonthly);
+    EXPECT_TRUE(s.ShotCheckEnabled);
+    EXPECT_EQ(s.ShotCheckInterval, 700);
+    EXPECT_EQ(s.ImageExtension, QStringLiteral(".bmp"));
+    EXPECT_EQ(s.Patterns[0][0], QStringLiteral("01FC0202020201FC0000"));
+    EXPECT_EQ(s.SearchWindowName, QStringLiteral("LaTale Client"));
+}
+
+TEST(ConfigFileRead, MissingFilesAreUnreadable) {
+    ConfigFixture f;
+    EXPECT_EQ(ConfigFileOld(f.ctx, f.predecessorPath()), -1);
+    EXPECT_EQ(ConfigFileReadV230(f.ctx, f.configPath()), -1);
+    EXPECT_TRUE(f.debugLog().contains(
+        QStringLiteral("Error Trap : ConfigFileReadV230 : CODE53  File not found")));
+}

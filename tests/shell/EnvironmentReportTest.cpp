@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <QTimeZone>
+
+#include "measure/RunState.h"
+#include "platform/fake/FakePlatform.h"
+#include "records/DebugLog.h"
+#include "settings/Settings.h"
+#include "shell/CannedMachine.h"
+#include "shell/EnvironmentReport.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TempFolder.h"
+#include "util/AppContext.h"
+#include "util/Cp932.h"
+#include "util/ProgramPaths.h"
+
+using namespace bm;
+
+namespace {
+
+const QDateTime Now(QDate(2024, 3, 15), QTime(12, 34, 56, 789), QTimeZone(9 * 3600));
+
+const char* const ExpectedJa =
+    "実行環境情報\r\n"
+    "　　オペレーティングシステム : Debian GNU/Linux 12 (bookworm)\r\n"
+    "　　　　バージョン : 6.1.0-18-amd64\r\n"
+    "　　　　サービスパック : 0.0\r\n"
+    "　　経過時間 : 20240315-123456\r\n"
+    "　　起動時間 : 20240315-113251\r\n"
+    "　　#1 SMP PREEMPT_DYNAMIC Debian 6.1.76-1 (2024-02-01)\r\n"
+    "　　　　使用プロセッサ : 2\r\n"
+    "　　プロセッサ : Intel(R) Xeon(R) Gold 6248 CPU @ 2.50GHz\r\n"
+    "　　　　リビジョン : 21767\r\n"
+    "　　　　x86_64 Family 6 Model 85 Stepping 7\r\n"
+    "　　プロセッサ : Intel(R) Xeon(R) Gold 6248 CPU @ 2.50GHz\r\n"
+    "　　　　リビジョン : 21766\r\n"
+    "　　　　x86_64 Family 6 Model 85 Stepping 6\r\n"
+    "　　キャッシュメモリ : L1-Cache = 64 kByte\r\n"
+    "　　キャッシュメモリ : L2-Cache = 1,024 kByte\r\n"
+    "　　キャッシュメモリ : L3-Cache = 27,648 kByte\r\n"
+    "　　物理メモリ 空き/最大 : 1,234,567 / 16,318,412 Byte\r\n"
+    "　　仮想メモリ 空き/最大 : 3,234,567 / 18,415,560 Byte\r\n"
+    "　　グラフィックアダプタ : Advanced Micro Devices, Inc. [AMD/ATI] Navi 21 [Radeon RX "
+    "6800/6800 XT / 6900 XT]\r\n"
+    "　　　　グラフィックメモリ : 17,163,091,968 Byte\r\n"
+    "　　　　ドライババージョン : amdgpu\r\n"
+    "　　　　画面設定 : 2560 x 1440\r\n"
+    "　　製造メーカー : ASUS\r\n"
+    "　　　　モデル名 : System Product Name\r\n";
+
+const char* const ExpectedEn =
+    "Operating Environment Information\r\n"
+    "　　OperatingSystem : Debian GNU/Linux 12 (bookworm)\r\n"
+    "　　　Version : 6.1.0-18-amd64\r\n"
+    "　　　ServicePack : 0.0\r\n"
+    "　　NowLocalTime : 20240315-123456\r\n"
+    "　　　LastBootTime : 20240315-113251\r\n"
+    "　　#1 SMP PREEMPT_DYNAMIC Debian 6.1.76-1 (2024-02-01)\r\n"
+    "　　　ProcessorUse : 2\r\n"
+    "　　Processor : Intel(R) Xeon(R) Gold 6248 CPU @ 2.50GHz\r\n"
+    "　　　Revision : 21767\r\n"
+    "　　　x86_64 Family 6 Model 85 Stepping 7\r\n"
+    "　　Processor : Intel(R) Xeon(R) Gold 6248 CPU @ 2.50GHz\r\n"
+    "　　　Revision : 21766\r\n"
+    "　　　x86_64 Family 6 Model 85 Stepping 6\r\n"
+    "　　CacheMemory : L1-Cache = 64 kByte\r\n"
+    "　　CacheMemory : L2-Cache = 1,024 kByte\r\n"
+    "　　CacheMemory : L3-Cache = 27,648 kByte\r\n"
+    "　　FreePhysicalMemory : 1,234,567 / 16,318,412 Byte\r\n"
+    "　　　FreeVirtualMemory : 3,234,567 / 18,415,560 Byte\r\n"
+    "　　GraphicAdapter : Advanced Micro Devices, Inc. [AMD/ATI] Navi 21 [Radeon RX 6800/6800 XT / "
+    "6900 XT]\r\n"
+    "　　　AdapterRAM : 17,163,091,968 Byte\r\n"
+    "　　　　DriverVersion : amdgpu\r\n"
+    "　　　GraphicMode : 2560 x 1440\r\n"
+    "　　Manufacturer : ASUS\r\n"
+    "　　　Model : System Product Name\r\n";
+
+// A machine description with one of each, for the selection rules.
+MachineEnvironment smallMachine() {
+    MachineEnvironment m;
+    m.operatingSystems.push_back({"Linux", "6.1", "0", "0", "20240102030405.000000+540",
+                                  "20240101000000.000000+540", "#1 SMP", "1", "0", "2048", "1000",
+                                  "4096"});
+    m.processors = {{"  CPU A  ", "1", " x86_64 A "}, {"CPU B", "2", "x86_64 B"}};
+    m.caches = {{"None", " Cache Memory 0 ", "32"},
+                {"  ", "Cache Memory 1", "64"},
+                {"L2-Cache", "Cache Memory 2", "0"},
+                {"L3-Cache", "Cache Memory 3", ""},
+                {"none", "Cache Memory 4", "8192"}};
+    m.videoControllers = {{" First GPU ", std::nullopt, "1.0", "800 x 600"},
+                          {"Second GPU", QStringLiteral("1024"), "2.0", "640 x 480"}};
+    return m;
+}
+
+}  // namespace
+
+TEST(EnvironmentReport, FullMachineLabelsByteExactInBothLanguages) {
+    test::TempFolder folder;
+    test::CannedMachine machine(folder.path());
+    const EnvironmentSource source{folder.path(), Now, {}};
+    EXPECT_EQ(EnvironmentReportJa(source), QString::fromUtf8(ExpectedJa));
+    EXPECT_EQ(EnvironmentReportEn(source), QString::fromUtf8(ExpectedEn));
+    // Every character survives the trip into the CP932 debug log.
+    EXPECT_EQ(cp932::decode(cp932::encode(QString::fromUtf8(ExpectedJa))),
+              QString::fromUtf8(ExpectedJa));
+}
+
+TEST(EnvironmentReport, SelectionOrderAndFigures) {
+    const QString text = EnvironmentReportText(smallMachine(), ReportLanguage::English);
+    const QString expected = QString::fromUtf8(
+        "Operating Environment Information\r\n"
+        "　　OperatingSystem : Linux\r\n"
+        "　　　Version : 6.1\r\n"
+        "　　　ServicePack : 0.0\r\n"
+        "　　NowLocalTime : 20240102-030405\r\n"
+        "　　　LastBootTime : 20240101-000000\r\n"
+        "　　#1 SMP\r\n"
+        "　　　ProcessorUse : 1\r\n"
+        "　　Processor : CPU A\r\n"  // two processors: two blocks of three lines
+        "　　　Revision : 1\r\n"
+        "　　　x86_64 A\r\n"
+        "　　Processor : CPU B\r\n"
+        "　　　Revision : 2\r\n"
+        "　　　x86_64 B\r\n"
+        "　　CacheMemory : Cache Memory 0 = 32 kByte\r\n"     // "None" and blank purposes
+        "　　CacheMemory : Cache Memory 1 = 64 kByte\r\n"     // give the device id; size 0
+        "　　CacheMemory : Cache Memory 4 = 8,192 kByte\r\n"  // or empty is skipped
+        "　　FreePhysicalMemory :  / 2,048 Byte\r\n"          // zero leaves the blank and unit
+        "　　　FreeVirtualMemory : 1,000 / 4,096 Byte\r\n"
+        "　　GraphicAdapter : First GPU\r\n"  // only the first adapter
+        "　　　AdapterRAM :  Byte\r\n"        // unknown size
+        "　　　　DriverVersion : 1.0\r\n"
+        "　　　GraphicMode : 800 x 600\r\n");
+    EXPECT_EQ(text, expected);
+
+    MachineEnvironment bare;
+    EXPECT_EQ(EnvironmentReportText(bare, ReportLanguage::Japanese),
+              QString::fromUtf8("実行環境情報\r\n"));
+}
+
+TEST(OperatingInformation, EnglishReportAndMemoryLineAsOneLogEntry) {
+    test::TempFolder machineRoot;
+    test::CannedMachine machine(machineRoot.path());
+    test::TempFolder programFolder;
+    FakePlatform platform;
+    platform.setNow(Now);
+    Settings settings;
+    RunState run;
+    ProgramPaths paths = ProgramPaths::single(programFolder.path());
+    DebugLog log(programFolder.path(), platform);
+    test::ScriptedPrompt prompt;
+    AppContext ctx{settings, run, paths, platform, log, prompt};
+    const EnvironmentSource source{machineRoot.path(), Now, {}};
+    const QString memoryLine =
+        QString::fromUtf8("　　Available Physical Memory 8,000,000 kByte    50 %\r\n");
+
+    OperatingInformation(ctx, source);
+    const QString written = cp932::decode(test::TempFolder::readBytes(log.path()));
+    EXPECT_EQ(written, "2024/03/15 12:34:56 OperatingInformation\r\n" +
+                           QString::fromUtf8(ExpectedEn) + memoryLine + "\r\n");
+
+    // Without a report the entry still carries the memory figures.
+    machine.remove("proc/cpuinfo");
+    log.WriteDebugLog("restart", 1);
+    OperatingInformation(ctx, source);
+    const QString second = cp932::decode(test::TempFolder::readBytes(log.path()));
+    EXPECT_TRUE(
+        second.endsWith("2024/03/15 12:34:56 OperatingInformation\r\n" + memoryLine + "\r\n"))
+        << second.toStdString();
+}
