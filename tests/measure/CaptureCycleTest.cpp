@@ -83,14 +83,6 @@ TEST_F(CaptureCycleTest, MissingWindowShowsThePopupOnceAndNotOverTheInputDialog)
     EXPECT_FALSE(run.PopupShown);
 }
 
-TEST_F(CaptureCycleTest, LostWindowIsLoggedOnlyOutsideARunInDebugMode) {
-    run.DebugMode = true;
-    CaptureImage(m);
-    run.LogStartStamp.clear();
-    CaptureImage(m);
-    EXPECT_EQ(debugLines().count(QStringLiteral("Lost LaTale Client Then Capture Stop ")), 1);
-}
-
 TEST_F(CaptureCycleTest, BackgroundWindowRetriesIn15SecondsAndFeedsTheGraphEvery481Attempts) {
     openGame(FirstPositions);
     const WindowId other =

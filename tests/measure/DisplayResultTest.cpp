@@ -81,15 +81,6 @@ TEST_F(DisplayResultTest, NoSummaryWithoutAnActiveRun) {
     EXPECT_EQ(view.frameRefreshes, refreshes + 1);
 }
 
-TEST_F(DisplayResultTest, ClearEmptiesPanelAndRecognitionLabelsAndForgetsTheMoney) {
-    runFromTo(10, 2000, 1000, 11, 3055, 3500, 65);
-    view.recognition = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
-    DisplayResult(m, 1);
-    EXPECT_EQ(view.panel, ResultPanel{});
-    EXPECT_EQ(view.recognition[2], QString());
-    EXPECT_EQ(run.MoneyNow, Currency::fromInt(-1));
-}
-
 TEST_F(DisplayResultTest, UpdateWithoutStartValuesReportsOnlyThatStep) {
     readings(10, 2000, 1000);
     DisplayResult(m, 0);

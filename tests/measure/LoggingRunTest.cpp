@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "MeasureFixture.h"
 #include "measure/LoggingRun.h"
 #include "measure/MeasureCommands.h"
@@ -24,15 +26,9 @@ protected:
     }
     QStringList launched() const { return platform.started + platform.opened; }
 
-    struct State {
-        bool running;
-        bool timer;
-        bool suspended;
-        bool runEnabled;
-        QString caption;
-        bool stopEnabled;
-        bool red;
-    };
+    // Run active, capture timer, suspended, menuRun enabled and caption,
+    // menuStop enabled, suspend button red.
+    using State = std::tuple<bool, bool, bool, bool, QString, bool, bool>;
     State state() const {
         return {!run.LogStartStamp.isEmpty(),
                 view.captureTimer,
@@ -41,16 +37,6 @@ protected:
                 view.runCaption,
                 view.stopEnabled,
                 view.suspendRed};
-    }
-    void expectState(const State& want) {
-        const State got = state();
-        EXPECT_EQ(got.running, want.running);
-        EXPECT_EQ(got.timer, want.timer);
-        EXPECT_EQ(got.suspended, want.suspended);
-        EXPECT_EQ(got.runEnabled, want.runEnabled);
-        EXPECT_EQ(got.caption, want.caption);
-        EXPECT_EQ(got.stopEnabled, want.stopEnabled);
-        EXPECT_EQ(got.red, want.red);
     }
     const State Stopped{false, false, false, true, QStringLiteral("開始"), false, false};
     const State Running{true, true, false, false, QStringLiteral("ロギング"), true, false};
@@ -71,7 +57,7 @@ TEST_F(LoggingRunTest, StartLaunchesBothApplicationsWithTheDelayBetween) {
     EXPECT_NEAR(platform.now().msecsTo(run.NextCaptureTime), 15000, 10);
     EXPECT_EQ(run.LogStartStamp, platform.now().toString(QStringLiteral("yyyyMMddHHmm")));
     EXPECT_EQ(view.logBox, Header);
-    expectState(Running);
+    EXPECT_EQ(state(), Running);
 }
 
 TEST_F(LoggingRunTest, SecondApplicationAloneStartsWithoutTheDelay) {
@@ -101,7 +87,7 @@ TEST_F(LoggingRunTest, StopDropsTheReferencesButKeepsTheMoneyReference) {
     view.popupVisible = run.PopupShown = true;
 
     ChangeLogging(m, 8192);
-    expectState(Stopped);
+    EXPECT_EQ(state(), Stopped);
     EXPECT_FALSE(view.popupVisible);
     EXPECT_EQ(run.ExpData[1], Currency());
     EXPECT_EQ(run.ExpSeconds[1], 0);
@@ -110,30 +96,30 @@ TEST_F(LoggingRunTest, StopDropsTheReferencesButKeepsTheMoneyReference) {
     EXPECT_EQ(run.MoneySeconds[1], 100);
 
     ChangeLogging(m, 1234);  // unknown modes do nothing
-    expectState(Stopped);
+    EXPECT_EQ(state(), Stopped);
 }
 
 TEST_F(LoggingRunTest, SuspensionFollowsTheStateTable) {
     ChangeSuspend(m, 0);  // nothing to suspend while stopped
-    expectState(Stopped);
+    EXPECT_EQ(state(), Stopped);
     EXPECT_EQ(debugLines(), QStringList{QStringLiteral("Suspend Mode On ")});
 
     RunMenuCommand(m);
-    expectState(Running);
+    EXPECT_EQ(state(), Running);
     TempStopCommand(m);
-    expectState(Suspended);
+    EXPECT_EQ(state(), Suspended);
 
     // Resume with the button: 10 seconds, then the tick captures if due.
     run.NextCaptureTime = platform.now();
     const QDateTime resumed = platform.now();
     TempStopCommand(m);
-    expectState(Running);
+    EXPECT_EQ(state(), Running);
     EXPECT_GE(resumed.msecsTo(platform.now()), 10000);
     EXPECT_TRUE(debugLines().contains(QStringLiteral("CaptureImage0")));
 
     TempStopCommand(m);
     StopMenuCommand(m);
-    expectState(Stopped);
+    EXPECT_EQ(state(), Stopped);
     EXPECT_EQ(debugLines().last(), QStringLiteral("Loging Stop ･･･ End "));
 }
 
