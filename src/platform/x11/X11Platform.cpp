@@ -1,49 +1,177 @@
 #include "platform/x11/X11Platform.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
 #include <QUrl>
+#include <chrono>
 #include <ctime>
+#include <thread>
+
+// Xlib last: its macros clash with Qt names.
+#include "platform/x11/X11ErrorTrap.h"
+#include "platform/x11/X11ScreenReader.h"
+#include "platform/x11/X11WindowTree.h"
 
 namespace bm {
 
-// Placeholder until the X11 window lookup and capture land.
-struct X11Platform::Impl {};
+namespace {
 
-X11Platform::X11Platform() : d(std::make_unique<Impl>()) {}
+struct Point64 {
+    std::int64_t x = 0;
+    std::int64_t y = 0;
+};
+
+}  // namespace
+
+struct X11Platform::Impl {
+    x11::DisplayPtr display;
+    Window root = 0;
+    x11::X11Atoms atoms;
+    std::unique_ptr<x11::X11WindowTree> tree;
+    std::unique_ptr<x11::X11ScreenReader> screen;
+
+    struct Geometry {
+        int x = 0;
+        int y = 0;
+        unsigned int width = 0;
+        unsigned int height = 0;
+        unsigned int border = 0;
+    };
+
+    std::optional<Geometry> geometry(Window window) const {
+        Window rootReturn = 0;
+        Geometry g;
+        unsigned int depth = 0;
+        x11::X11ErrorTrap trap(display.get(), x11::X11ErrorTrap::Mode::RepliesOnly);
+        if (XGetGeometry(display.get(), window, &rootReturn, &g.x, &g.y, &g.width, &g.height,
+                         &g.border, &depth) == 0 ||
+            trap.caught()) {
+            return std::nullopt;
+        }
+        return g;
+    }
+
+    // Top-left corner of the client area in root coordinates, asked of the
+    // server (a reparenting window manager makes the window's own position
+    // relative to its frame).
+    std::optional<Point64> clientOrigin(Window window) const {
+        int x = 0;
+        int y = 0;
+        Window child = 0;
+        x11::X11ErrorTrap trap(display.get(), x11::X11ErrorTrap::Mode::RepliesOnly);
+        if (XTranslateCoordinates(display.get(), window, root, 0, 0, &x, &y, &child) == 0 ||
+            trap.caught()) {
+            return std::nullopt;
+        }
+        return Point64{x, y};
+    }
+
+    // Outer top-left corner of the frame that holds the window.
+    std::optional<Point64> frameOrigin(Window window) const {
+        const Window frame = tree->topLevelOf(window);
+        const auto g = frame == 0 ? std::nullopt : geometry(frame);
+        if (!g) {
+            return std::nullopt;
+        }
+        return Point64{g->x, g->y};
+    }
+};
+
+X11Platform::X11Platform(const QByteArray& displayName) : d(std::make_unique<Impl>()) {
+    d->display.reset(XOpenDisplay(displayName.isEmpty() ? nullptr : displayName.constData()));
+    if (!d->display) {
+        return;
+    }
+    Display* display = d->display.get();
+    const int screen = DefaultScreen(display);
+    d->root = RootWindow(display, screen);
+    d->atoms = x11::X11Atoms::intern(display);
+    d->tree = std::make_unique<x11::X11WindowTree>(display, d->root, d->atoms);
+    d->screen = std::make_unique<x11::X11ScreenReader>(display, screen);
+}
+
 X11Platform::~X11Platform() = default;
 
 bool X11Platform::isOpen() const {
-    return false;
-}
-WindowId X11Platform::findWindowByTitle(const QString&) {
-    return 0;
-}
-WindowId X11Platform::foregroundWindow() {
-    return 0;
-}
-std::optional<WindowRect> X11Platform::windowRect(WindowId) {
-    return std::nullopt;
+    return d->display != nullptr;
 }
 
-bool X11Platform::captureRegion(WindowId, bool, int, int, int width, int height, PixelBuffer& out) {
+_XDisplay* X11Platform::display() const {
+    return d->display.get();
+}
+
+WindowId X11Platform::findWindowByTitle(const QString& title) {
+    return isOpen() ? d->tree->findByTitle(title) : 0;
+}
+
+WindowId X11Platform::foregroundWindow() {
+    return isOpen() ? d->tree->activeClient() : 0;
+}
+
+std::optional<WindowRect> X11Platform::windowRect(WindowId window) {
+    if (!isOpen() || window == 0) {
+        return std::nullopt;
+    }
+    const Window frame = d->tree->topLevelOf(window);
+    const auto g = frame == 0 ? std::nullopt : d->geometry(frame);
+    if (!g) {
+        return std::nullopt;
+    }
+    const int border = static_cast<int>(g->border) * 2;
+    return WindowRect{g->x, g->y, g->x + static_cast<int>(g->width) + border,
+                      g->y + static_cast<int>(g->height) + border};
+}
+
+bool X11Platform::captureRegion(WindowId window, bool client, int x, int y, int width, int height,
+                                PixelBuffer& out) {
     out.width = std::max(width, 0);
     out.height = std::max(height, 0);
-    out.pixels.assign(static_cast<size_t>(out.width) * out.height, 0u);
-    return false;
+    const std::int64_t count = static_cast<std::int64_t>(out.width) * out.height;
+    if (count > MaxCapturePixels) {
+        out.width = 0;
+        out.height = 0;
+        out.pixels.clear();
+        return false;
+    }
+    out.pixels.assign(static_cast<size_t>(count), 0u);
+    if (!isOpen()) {
+        return false;
+    }
+    Point64 origin;
+    if (window != 0) {
+        const auto found = client ? d->clientOrigin(window) : d->frameOrigin(window);
+        if (!found) {
+            return false;  // the window has gone away
+        }
+        origin = *found;
+    }
+    return d->screen->read(origin.x + x, origin.y + y, out);
 }
 
-void X11Platform::beep() {}
+void X11Platform::beep() {
+    if (!isOpen()) {
+        return;
+    }
+    x11::X11ErrorTrap trap(d->display.get());
+    XBell(d->display.get(), 0);
+    XFlush(d->display.get());
+}
 
 bool X11Platform::startDetached(const QString& program) {
     return QProcess::startDetached(program, {});
 }
 
 bool X11Platform::openWithDesktop(const QString& pathOrUrl) {
-    const QUrl url = QUrl::fromUserInput(pathOrUrl);
-    return QDesktopServices::openUrl(url);
+    // An existing file is always a file, even when its name would also
+    // pass for a web address ("notes.txt", a name with '#').
+    const QFileInfo file(pathOrUrl);
+    const QUrl url = file.exists() ? QUrl::fromLocalFile(file.absoluteFilePath())
+                                   : QUrl::fromUserInput(pathOrUrl);
+    return url.isValid() && QDesktopServices::openUrl(url);
 }
 
 std::uint32_t X11Platform::tickCount() {
@@ -59,8 +187,15 @@ QDateTime X11Platform::now() {
 }
 
 void X11Platform::pumpEvents(int maxWaitMs) {
+    const int waitMs = std::max(maxWaitMs, 0);
+    if (QCoreApplication::instance() == nullptr) {
+        // No event loop can run without an application object; still let
+        // the time pass so that waits end.
+        std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));
+        return;
+    }
     QEventLoop loop;
-    QTimer::singleShot(std::max(maxWaitMs, 0), &loop, &QEventLoop::quit);
+    QTimer::singleShot(waitMs, &loop, &QEventLoop::quit);
     loop.exec();
 }
 

@@ -1,20 +1,30 @@
 #pragma once
 
+#include <QByteArray>
 #include <memory>
 
 #include "platform/Platform.h"
 
+struct _XDisplay;  // Xlib's Display, kept out of this header
+
 namespace bm {
 
-// The platform on Linux/X11.
+// The platform on Linux/X11. It keeps one X connection of its own for
+// window lookups and screen reads; X errors on it are trapped, never fatal.
 class X11Platform : public Platform {
 public:
-    X11Platform();
+    // Opens the named display, or the one in DISPLAY when the name is empty.
+    explicit X11Platform(const QByteArray& displayName = {});
     ~X11Platform() override;
+    X11Platform(const X11Platform&) = delete;
+    X11Platform& operator=(const X11Platform&) = delete;
 
     // False when the X display could not be opened; window operations then
     // find nothing and capture black.
     bool isOpen() const;
+    // The connection, for listeners that need the same display (null when
+    // closed). It stays owned by the platform.
+    _XDisplay* display() const;
 
     WindowId findWindowByTitle(const QString& title) override;
     WindowId foregroundWindow() override;
@@ -27,6 +37,10 @@ public:
     std::uint32_t tickCount() override;
     QDateTime now() override;
     void pumpEvents(int maxWaitMs) override;
+
+    // Largest capture accepted, in pixels; a bigger request fails with an
+    // empty buffer instead of exhausting memory.
+    static constexpr std::int64_t MaxCapturePixels = std::int64_t{1} << 26;
 
 private:
     struct Impl;

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "capture/PixelString.h"
+#include "measure/RunState.h"
+#include "platform/fake/FakePlatform.h"
+#include "records/DebugLog.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TempFolder.h"
+#include "util/AppContext.h"
+#include "util/Cp932.h"
+#include "util/ProgramPaths.h"
+
+using bm::EncodePixelString;
+using bm::PixelBuffer;
+
+namespace {
+
+// A pixel (B in the low byte, then G, then R) whose B + 2G + R equals s.
+std::uint32_t pixelOfBrightness(int s) {
+    const int g = std::min(255, s / 2);
+    const int b = std::min(255, s - 2 * g);
+    return static_cast<std::uint32_t>(b | (g << 8) | ((s - 2 * g - b) << 16));
+}
+
+PixelBuffer filled(int width, int height, std::uint32_t pixel = 0) {
+    return {width, height, std::vector<std::uint32_t>(static_cast<size_t>(width) * height, pixel)};
+}
+
+// The rule told step by step: the mask changes the brightness, then the
+// threshold decides; each column is written with the usual number formatting.
+QString referenceEncode(const PixelBuffer& b, int threshold, int mask) {
+    const long long t = 4LL * threshold, m = 4LL * mask;
+    QString text;
+    for (int x = 0; x < b.width; ++x) {
+        unsigned word = 0;
+        for (int y = 0; y < std::min(b.height, 16); ++y) {
+            const std::uint32_t p = b.at(x, y);
+            long long s = (p & 0xFF) + 2 * ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF);
+            if (mask >= 0 && t < m && s >= m) {
+                s = 0;
+            } else if (mask >= 0 && t >= m && s <= m) {
+                s = 1020;
+            }
+            word |= s >= t ? 1u << y : 0u;
+        }
+        text += QStringLiteral("%1").arg(word, 4, 16, QLatin1Char('0')).toUpper();
+    }
+    return text;
+}
+
+// One row of pixels with the given brightnesses; "#" for each lit column.
+QString litColumns(std::initializer_list<int> brightness, int threshold, int mask) {
+    PixelBuffer b = filled(static_cast<int>(brightness.size()), 1);
+    std::transform(brightness.begin(), brightness.end(), b.pixels.begin(), pixelOfBrightness);
+    QString flags;
+    const QString text = EncodePixelString(b, threshold, mask);
+    for (qsizetype i = 0; i < text.size(); i += 4) {
+        flags += text.mid(i, 4) == QStringLiteral("0001") ? u'#' : u'.';
+    }
+    return flags;
+}
+
+}  // namespace
+
+TEST(EncodePixelString, ColumnWordsHoldTheTopSixteenRows) {
+    EXPECT_EQ(EncodePixelString(filled(0, 9), 128, -1), QString());
+    EXPECT_EQ(EncodePixelString(filled(6, 9), 128, -1), QString(24, u'0'));
+    PixelBuffer b = filled(4, 100);
+    b.pixels[0] = b.pixels[4 * 15 + 1] = b.pixels[4 * 4 + 2] = b.pixels[4 * 11 + 2] = 0xFFFFFF;
+    for (int y = 16; y < 100; ++y) {
+        b.pixels[4 * y + 3] = 0xFFFFFF;  // never appears
+    }
+    EXPECT_EQ(EncodePixelString(b, 128, -1), QStringLiteral("0001800008100000"));
+    EXPECT_EQ(EncodePixelString(filled(2, 100, 0xFFFFFF), 128, -1), QStringLiteral("FFFFFFFF"));
+    // A buffer holding fewer pixels than it claims is read as far as it goes.
+    PixelBuffer shortBuffer = filled(2, 12, 0xFFFFFF);
+    shortBuffer.pixels.resize(5);
+    EXPECT_EQ(EncodePixelString(shortBuffer, 128, -1), QStringLiteral("00030003"));
+}
+
+TEST(EncodePixelString, ThresholdEdgeAndMasks) {
+    for (int t : {1, 128, 173, 255}) {
+        EXPECT_EQ(litColumns({4 * t - 1, 4 * t, std::min(4 * t + 1, 1020)}, t, -1),
+                  QStringLiteral(".##"))
+            << t;
+    }
+    // T = 512, M = 800: very bright pixels are dropped.
+    EXPECT_EQ(litColumns({1020, 800, 799, 512, 511, 0}, 128, 200), QStringLiteral("..##.."));
+    // T = 512, M = 200: very dark pixels are added.
+    EXPECT_EQ(litColumns({1020, 800, 799, 512, 511, 201, 200, 0}, 128, 50),
+              QStringLiteral("####..##"));
+    // Green counts twice; the unused top byte counts not at all.
+    PixelBuffer b = filled(2, 1);
+    b.pixels = {0xFF000000u | (64u << 8), 0xFF00007Fu};  // 128 and 127
+    EXPECT_EQ(EncodePixelString(b, 32, -1), QStringLiteral("00010000"));
+}
+
+TEST(EncodePixelString, EveryBrightnessFollowsTheRule) {
+    PixelBuffer ramp = filled(1021, 1);
+    for (int s = 0; s <= 1020; ++s) {
+        ramp.pixels[s] = pixelOfBrightness(s);
+    }
+    const int pairs[][2] = {
+        {128, -1},        {128, 200}, {128, 50},   {128, 128},       {0, -1},
+        {-3, -1},         {0, 200},   {-1, 0},     {256, -1},        {300, 100},
+        {255, 255},       {1, 0},     {173, 1000}, {2147483647, -1}, {-2147483647 - 1, 5},
+        {100, 2147483647}};
+    for (const auto& [threshold, mask] : pairs) {
+        EXPECT_EQ(EncodePixelString(ramp, threshold, mask), referenceEncode(ramp, threshold, mask))
+            << threshold << " / " << mask;
+    }
+}
+
+namespace {
+
+struct ConvertPixelStringTest : ::testing::Test {
+    bm::test::TempFolder folder;
+    bm::Settings settings;
+    bm::RunState run;
+    bm::ProgramPaths paths = bm::ProgramPaths::single(folder.path());
+    bm::FakePlatform platform;
+    bm::DebugLog log{folder.path(), platform};
+    bm::test::ScriptedPrompt prompt;
+    bm::AppContext ctx{settings, run, paths, platform, log, prompt};
+
+    // Log messages without their time stamps.
+    QStringList logMessages() const {
+        const QString text = bm::cp932::decode(bm::test::TempFolder::readBytes(log.path()));
+        QStringList lines = text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        for (QString& line : lines) {
+            line = line.mid(20);
+        }
+        return lines;
+    }
+};
+
+// A dark client area showing a light digit 0 (5 x 11 pixels) at (10, 5).
+QImage clientWithZero() {
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(QColor(20, 20, 20));
+    const char* rows[] = {".....", ".##..", "#..#.", "#..#.", "#..#.", "#..#.",
+                          "#..#.", "#..#.", "#..#.", ".##..", "....."};
+    for (int y = 0; y < 11; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            if (rows[y][x] == '#') {
+                image.setPixel(10 + x, 5 + y, qRgb(240, 240, 240));
+            }
+        }
+    }
+    return image;
+}
+
+}  // namespace
+
+TEST_F(ConvertPixelStringTest, CapturesEncodesAndStoresWithItsLogPoints) {
+    const bm::WindowId w =
+        platform.addWindow(QStringLiteral("LaTale Client"), clientWithZero(), {100, 50}, {4, 24});
+    EXPECT_EQ(bm::ConvertPixelString(ctx, w, {10, 5, 5, 11}, 2, 173, -1), 11);
+    EXPECT_EQ(run.PixelString[2], QStringLiteral("01FC0202020201FC0000"));
+    EXPECT_EQ(run.PixelString[0], QString());
+    EXPECT_EQ(logMessages(),
+              QStringList({"ConvertPixelString1", "ConvertPixelString2", "ConvertPixelString3",
+                           "ConvertPixelString4", "ConvertPixelString5", "ConvertPixelString10a",
+                           "ConvertPixelString11", "ConvertPixelString12"}));
+
+    // The same screen again gives the same text; another rectangle replaces it.
+    bm::ConvertPixelString(ctx, w, {10, 5, 5, 11}, 2, 173, -1);
+    EXPECT_EQ(run.PixelString[2], QStringLiteral("01FC0202020201FC0000"));
+    bm::ConvertPixelString(ctx, w, {11, 5, 5, 11}, 2, 173, -1);
+    EXPECT_EQ(run.PixelString[2], QStringLiteral("0202020201FC00000000"));
+}
+
+TEST_F(ConvertPixelStringTest, MissingWindowOrBadSlotStillEnds) {
+    run.PixelString[4] = QStringLiteral("old");
+    EXPECT_EQ(bm::ConvertPixelString(ctx, 0x7777, {0, 0, 3, 9}, 4, 128, -1), 0);
+    EXPECT_EQ(run.PixelString[4], QStringLiteral("000000000000"));
+
+    const bm::WindowId w = platform.addWindow(QStringLiteral("LaTale Client"), clientWithZero());
+    EXPECT_EQ(bm::ConvertPixelString(ctx, w, {0, 0, 3, 9}, 5, 128, -1), 9);
+    EXPECT_EQ(logMessages().last(),
+              QStringLiteral("Error Trap : ConvertPixelString : CODE9  Subscript out of range"));
+}

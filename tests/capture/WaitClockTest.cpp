@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "capture/WaitClock.h"
+#include "platform/fake/FakePlatform.h"
+
+using bm::FakePlatform;
+using bm::GetMilliseconds;
+using bm::WaitMilliseconds;
+
+namespace {
+
+// Milliseconds the fake counter moved, across a wrap.
+std::uint32_t elapsedSince(FakePlatform& p, std::uint32_t start) {
+    return p.tickCount() - start;
+}
+
+// A platform whose event pump returns early, as when input arrives before
+// the timeout: each pump lets at most `step` milliseconds pass.
+class EarlyWakePlatform : public FakePlatform {
+public:
+    explicit EarlyWakePlatform(int step) : step_(step) {}
+    void pumpEvents(int maxWaitMs) override {
+        ++pumpCalls;
+        advance(std::clamp(maxWaitMs, 1, step_));
+    }
+
+private:
+    int step_;
+};
+
+}  // namespace
+
+TEST(GetMilliseconds, ReadsTheCounterAsUnsigned) {
+    FakePlatform p;
+    for (std::uint32_t tick : {0u, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu}) {
+        p.setTick(tick);
+        EXPECT_EQ(GetMilliseconds(p), static_cast<double>(tick));
+    }
+}
+
+TEST(WaitMilliseconds, LastsOneMillisecondMoreThanAskedAndAtLeastOne) {
+    const std::pair<int, std::uint32_t> cases[] = {{1, 2}, {10, 11}, {10000, 10001},
+                                                   {0, 2}, {-5, 2},  {INT32_MIN, 2}};
+    for (const auto& [ms, lasts] : cases) {
+        FakePlatform p;
+        const std::uint32_t start = p.tickCount();
+        WaitMilliseconds(p, ms);
+        EXPECT_EQ(elapsedSince(p, start), lasts) << ms;
+    }
+}
+
+TEST(WaitMilliseconds, KeepsWaitingWhenThePumpReturnsEarly) {
+    EarlyWakePlatform p(3);
+    const std::uint32_t start = p.tickCount();
+    WaitMilliseconds(p, 20);
+    const std::uint32_t elapsed = elapsedSince(p, start);
+    EXPECT_GE(elapsed, 21u);
+    EXPECT_LT(elapsed, 24u);
+    EXPECT_GE(p.pumpCalls, 7);
+}
+
+TEST(WaitMilliseconds, EndsOnTimeAcrossTheCounterWrap) {
+    for (std::uint32_t before : {1u, 4u, 19u, 20u}) {
+        EarlyWakePlatform p(2);
+        p.setTick(0u - before);  // `before` ms short of the wrap
+        const std::uint32_t start = p.tickCount();
+        WaitMilliseconds(p, 20);
+        const std::uint32_t elapsed = elapsedSince(p, start);
+        EXPECT_GE(elapsed, 21u) << before;
+        EXPECT_LE(elapsed, 24u) << before;
+    }
+}

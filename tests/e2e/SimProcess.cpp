@@ -1,0 +1,64 @@
+#include "SimProcess.h"
+
+#include <QDeadlineTimer>
+#include <QProcessEnvironment>
+
+namespace bm::test {
+
+QString SimProcess::executable() {
+    return QStringLiteral(BM_STATUSBAR_SIM_PATH);
+}
+
+SimProcess::SimProcess(const QStringList& arguments, int timeoutMs) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // The tests run with the offscreen platform; the stand-in must show a
+    // real window on the X display.
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    process_.setProcessEnvironment(env);
+    process_.start(executable(),
+                   QStringList{QStringLiteral("--script"), QStringLiteral("-")} + arguments);
+    ready_ = process_.waitForStarted(timeoutMs) && waitForLine(QStringLiteral("ready"), timeoutMs);
+}
+
+SimProcess::~SimProcess() {
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+}
+
+bool SimProcess::waitForLine(const QString& line, int timeoutMs) {
+    const QByteArray wanted = line.toUtf8() + '\n';
+    QDeadlineTimer deadline(timeoutMs);
+    while (true) {
+        const qsizetype at = output_.indexOf(wanted);
+        if (at >= 0 && (at == 0 || output_[at - 1] == '\n')) {
+            output_.remove(0, at + wanted.size());
+            return true;
+        }
+        if (deadline.hasExpired() || process_.state() == QProcess::NotRunning) {
+            return false;
+        }
+        process_.waitForReadyRead(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1)));
+        output_ += process_.readAllStandardOutput();
+    }
+}
+
+bool SimProcess::send(const QString& line, int timeoutMs) {
+    process_.write(line.toUtf8() + '\n');
+    process_.waitForBytesWritten(timeoutMs);
+    const QString trimmed = line.trimmed();
+    const bool closing = trimmed.endsWith(QLatin1String("close"));
+    return waitForLine(closing ? QStringLiteral("closing") : QStringLiteral("applied ") + trimmed,
+                       timeoutMs);
+}
+
+bool SimProcess::waitForExit(int timeoutMs) {
+    return process_.state() == QProcess::NotRunning || process_.waitForFinished(timeoutMs);
+}
+
+QString SimProcess::errors() {
+    return QString::fromUtf8(process_.readAllStandardError());
+}
+
+}  // namespace bm::test
