@@ -103,7 +103,7 @@ void FormDirectX::run(GestureAction action) {
             }
             const QString base = folder + QStringLiteral("PrtScr") +
                                  ctx_.platform.now().toString(QStringLiteral("_yyyyMMddHHmmss"));
-            SaveScreenImage(ctx_, base, s.ImageExtension);
+            SaveScreenImage(ctx_.platform, base, s.ImageExtension);
             BeepPattern(ctx_, 3, 3, 0, 0);
             ctx_.log.WriteDebugLog(QStringLiteral("OnLine Print Screen ･･･ End "), 0);
             main_.appendLog(QStringLiteral("\r\n") + QString::fromUtf8(row.logLine));

@@ -6,19 +6,25 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "capture/ScreenshotCommands.h"
 #include "capture/WaitClock.h"
 #include "gesture/FormDirectX.h"
 #include "graph/GraphFrame.h"
+#include "graph/OleDate.h"
 #include "graph/clsGraphBuffer.h"
 #include "measure/CaptureCycle.h"
 #include "measure/DisplayResult.h"
+#include "measure/LevelUpWatch.h"
 #include "measure/LoggingRun.h"
+#include "measure/MeasureCommands.h"
 #include "measure/RunState.h"
+#include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/LogText.h"
 #include "settings/FormInputCheck.h"
 #include "settings/Settings.h"
 #include "shell/EnvironmentReport.h"
+#include "shell/EnvironmentSource.h"
 #include "shell/FormMainGeometry.h"
 #include "util/AppContext.h"
 #include "util/FormVersion.h"
@@ -148,7 +154,7 @@ void FormMain::Load() {
             pic->hide();
         }
     }
-    applyRememberedRect();
+    applyRememberedWindowRect();
     show();
     if (ctx_.settings.GestureEnabled) {
         setGesturesLoaded(true);
@@ -172,7 +178,7 @@ void FormMain::Load() {
     trap.report(ctx_.log, QStringLiteral("FormMain_Load"));
 }
 
-void FormMain::applyRememberedRect() {
+void FormMain::applyRememberedWindowRect() {
     const Settings& s = ctx_.settings;
     if (s.WindowWidth != 0) {
         move(s.WindowLeft, s.WindowTop);
@@ -188,6 +194,12 @@ void FormMain::applyRememberedRect() {
     }
     move(pos);
 }
+
+QRect FormMain::mainWindowRect() const { return QRect(x(), y(), width(), height()); }
+
+void FormMain::setMainWindowWidth(int width) { resize(width, height()); }
+
+void FormMain::showMainWindow() { bringToFront(); }
 
 void FormMain::CaptureImage() {
     bm::CaptureImage(measure_);
@@ -254,7 +266,7 @@ void FormMain::openHelpDocument(const QString& logLine, const QString& fileName)
 }
 
 void FormMain::showOperatingInfo() {
-    const std::optional<QString> report = EnvironmentReportJa(LinuxEnvironmentSource());
+    const std::optional<QString> report = EnvironmentReportJa(EnvironmentSource::thisMachine(ctx_.platform.now()));
     if (report) {
         appendLog(CrLf + *report + CrLf);
     }
@@ -579,8 +591,8 @@ void FormMain::graphDataDisplay(int offset, float scale) {
 void FormMain::AddGraphData(Currency rateE, Currency rateM, int aveCount, int maxCount,
                             double time) {
     if (graphData_) {
-        graphData_->AddGraphData(rateE, rateM, aveCount, maxCount,
-                                 time == 0 ? toOleDate(ctx_.platform.now()) : time);
+        graphData_->AddGraphData(rateE, rateM, aveCount, maxCount, time,
+                                 toOleDate(ctx_.platform.now()));
     }
 }
 

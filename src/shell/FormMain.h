@@ -7,6 +7,7 @@
 #include "measure/GraphSink.h"
 #include "measure/MainView.h"
 #include "measure/MeasureContext.h"
+#include "settings/OptionsHost.h"
 #include "shell/FormMainUi.h"
 
 namespace bm {
@@ -23,7 +24,7 @@ class RandomGenerator;
 // with its test buttons and previews, the rate graph at the right, the menus
 // and the two timers that drive the measurement. It renders what the
 // measuring logic decides and forwards the user's commands to it.
-class FormMain : public QMainWindow, public MainView, public GraphSink {
+class FormMain : public QMainWindow, public MainView, public GraphSink, public OptionsHost {
     Q_OBJECT
 public:
     // What the window uses beside the shared state.
@@ -44,14 +45,17 @@ public:
     // Public routines of the window.
     void CaptureImage();
     void ChangeSuspend(std::int32_t waitSec = 0);
-    void DebugItemDisplay(bool show);
+    void DebugItemDisplay(bool show) override;
     void GraphFrameDisplay();
     void GraphDataDisplay(std::int32_t offset, float scale);
 
-    // The graph buffer switched on or off (the options dialog's graph box).
-    void setGraphBuffer(bool on);
-    // Loads or unloads the gesture window.
-    void setGesturesLoaded(bool on);
+    // OptionsHost
+    void setGraphBuffer(bool on) override;
+    void setGesturesLoaded(bool on) override;
+    QRect mainWindowRect() const override;
+    void setMainWindowWidth(int width) override;
+    void applyRememberedWindowRect() override;
+    void showMainWindow() override;
     // The measuring logic's view of this window.
     MeasureContext& measure() { return measure_; }
     FormMainUi& ui() { return ui_; }
@@ -93,7 +97,6 @@ protected:
 private:
     void connectMenus();
     void FormResize();
-    void applyRememberedRect();
     void runClosingSequence();
     void unloadProgram();
     void toggleGesture();
