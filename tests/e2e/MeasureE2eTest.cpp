@@ -10,6 +10,7 @@
 #include "measure/CaptureCycle.h"
 #include "measure/LevelUpWatch.h"
 #include "measure/LoggingRun.h"
+#include "measure/MeasureContext.h"
 #include "measure/RunState.h"
 #include "platform/x11/X11Platform.h"
 #include "records/DebugLog.h"
@@ -187,8 +188,8 @@ TEST_F(MeasureAgainstStandIn, BurstAndPrintScreenSaveValidPicturesOfTheStandIn) 
     EXPECT_EQ(shots.filter(QStringLiteral("PrtScr_")).size(), 1);
     for (const QString& name : shots) {
         QImageReader reader(folder.path() + QStringLiteral("/ss/") + name);
-        const QImage image = reader.read();
         EXPECT_EQ(reader.format(), QByteArray("png")) << name.toStdString();
+        const QImage image = reader.read();
         // The whole stand-in window: its 320 x 160 client area at least.
         EXPECT_GE(image.width(), 320) << name.toStdString();
         EXPECT_GE(image.height(), 160) << name.toStdString();
