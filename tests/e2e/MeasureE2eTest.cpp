@@ -85,6 +85,7 @@ protected:
             const WindowId game = x.findWindowByTitle(settings.SearchWindowName);
             return game != 0 && x.foregroundWindow() == game;
         }));
+        QThread::msleep(300);  // the first figures reach the screen a moment later
     }
 
     // Gives the X server time to show what the stand-in drew.
