@@ -195,11 +195,17 @@ void FormMain::applyRememberedWindowRect() {
     move(pos);
 }
 
-QRect FormMain::mainWindowRect() const { return QRect(x(), y(), width(), height()); }
+QRect FormMain::mainWindowRect() const {
+    return QRect(x(), y(), width(), height());
+}
 
-void FormMain::setMainWindowWidth(int width) { resize(width, height()); }
+void FormMain::setMainWindowWidth(int width) {
+    resize(width, height());
+}
 
-void FormMain::showMainWindow() { bringToFront(); }
+void FormMain::showMainWindow() {
+    bringToFront();
+}
 
 void FormMain::CaptureImage() {
     bm::CaptureImage(measure_);
@@ -266,7 +272,8 @@ void FormMain::openHelpDocument(const QString& logLine, const QString& fileName)
 }
 
 void FormMain::showOperatingInfo() {
-    const std::optional<QString> report = EnvironmentReportJa(EnvironmentSource::thisMachine(ctx_.platform.now()));
+    const std::optional<QString> report =
+        EnvironmentReportJa(EnvironmentSource::thisMachine(ctx_.platform.now()));
     if (report) {
         appendLog(CrLf + *report + CrLf);
     }
