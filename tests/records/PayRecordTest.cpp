@@ -10,6 +10,7 @@
 #include "settings/Settings.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
+#include "support/TestContext.h"
 #include "util/AppContext.h"
 #include "util/Cp932.h"
 #include "util/ProgramPaths.h"
@@ -40,16 +41,7 @@ bm::PayRecordValues sampleValues() {
     return v;
 }
 
-struct PayRecordFixture : ::testing::Test {
-    TempFolder folder;
-    bm::Settings settings;
-    bm::RunState run;
-    bm::ProgramPaths paths = bm::ProgramPaths::single(folder.path());
-    bm::FakePlatform platform;
-    bm::DebugLog log{folder.path(), platform};
-    bm::test::ScriptedPrompt prompt;
-    bm::AppContext ctx{settings, run, paths, platform, log, prompt};
-
+struct PayRecordFixture : ::testing::Test, bm::test::TestContext<> {
     PayRecordFixture() {
         settings.PayRecordFolder = folder.path() + QStringLiteral("/records");
         settings.PayRecordPrefix = QStringLiteral("給与明細");

@@ -6,7 +6,7 @@
 #include <QWindow>
 #include <functional>
 
-#include "ToolsContext.h"
+#include "support/TestContext.h"
 #include "util/PopupAnswers.h"
 #include "util/PopupMessage.h"
 
@@ -56,7 +56,7 @@ protected:
         return out;
     }
 
-    test::ToolsContext t;
+    test::TestContext<> t;
     std::vector<Shown> waits;  // label text and wait, for every wait
     std::function<void()> duringWait;
     PopupMessage popup{t.ctx, [this](int ms) {
