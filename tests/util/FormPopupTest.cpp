@@ -198,5 +198,22 @@ TEST_F(FormPopupTest, LabelStaysCentredAndTheWindowGrowsForLargerTexts) {
     EXPECT_EQ(l->y(), (form().height() - l->height()) / 2);
 }
 
+// Without a wait of its own the popup paces its answers on the program's
+// clock, so the waits of a close attempt show on the platform's counter.
+TEST(FormPopupDefaultWait, AnswersWaitOnThePlatformClock) {
+    test::TestContext<> t;
+    PopupMessage popup{t.ctx};
+    popup.ShowPopupMessage(kOwnMessage, QStringLiteral("エラー"), 14);
+    const std::uint32_t before = t.platform.tickCount();
+    const int pumpsBefore = t.platform.pumpCalls;
+    QCloseEvent request;
+    QCoreApplication::sendEvent(popup.form()->windowHandle(), &request);
+    QCoreApplication::processEvents();
+    // One frame of 1000 ms and the pause after it, each at least 1 ms longer.
+    EXPECT_GE(t.platform.tickCount() - before, 1000u + kPopupAnswerPauseMs);
+    EXPECT_GT(t.platform.pumpCalls, pumpsBefore);
+    EXPECT_TRUE(popup.form()->isVisible());
+}
+
 }  // namespace
 }  // namespace bm
