@@ -193,4 +193,12 @@ TEST(PayRecordTexts, FormatThousandsGroupsAndAddsTheUnit) {
     EXPECT_EQ(bm::FormatThousands(QStringLiteral("1234.6"), QString()), QStringLiteral("1,235"));
     EXPECT_EQ(bm::FormatThousands(QStringLiteral("17179869184"), QStringLiteral("Byte")),
               QStringLiteral("17,179,869,184 Byte"));
+    // Texts too large for a currency value are capped instead of overflowing.
+    const QString cap = QStringLiteral("900,000,000,000,000");
+    EXPECT_EQ(bm::FormatThousands(QStringLiteral("18446744073709551615"), QString()), cap);
+    EXPECT_EQ(bm::FormatThousands(QStringLiteral("1e300"), QString()), cap);
+    EXPECT_EQ(bm::FormatThousands(QStringLiteral("-99999999999999999999"), QString()),
+              QStringLiteral("-") + cap);
+    EXPECT_EQ(bm::FormatThousands(QStringLiteral("899999999999999"), QString()),
+              QStringLiteral("899,999,999,999,999"));
 }
