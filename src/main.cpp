@@ -1,11 +1,13 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "shell/Application.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Brindlemark  for  Latale    Ver.2.30b0"));
-    window.resize(488, 500);
-    window.show();
+    app.setApplicationName(QStringLiteral("Brindlemark"));
+    bm::Application brindlemark(QCoreApplication::applicationDirPath());
+    if (!brindlemark.Main()) {
+        return 1;
+    }
     return QApplication::exec();
 }

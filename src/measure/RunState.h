@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "measure/ResultPanel.h"
 #include "settings/Settings.h"
 #include "util/Currency.h"
 
@@ -45,6 +46,12 @@ struct RunState {
     // Level-up and death watch.
     Currency WatchExp;
     std::array<Currency, 4> WatchExpData{};
+    // True once the watch has read an Exp value since program start or the
+    // last character change, so that its first reading is not taken as a rise.
+    bool WatchExpSeen = false;
+
+    // Texts of the result panel; the run's start values live only here.
+    ResultPanel Panel;
 
     // Graph view.
     std::int32_t GraphOffset = 0;

@@ -4,8 +4,11 @@
 #include <QImage>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
+
+#include "platform/MouseButtonSource.h"
 
 namespace bm {
 
@@ -74,6 +77,13 @@ public:
     // `maxWaitMs` milliseconds. Timers, clicks and menu commands of the
     // program run inside this call.
     virtual void pumpEvents(int maxWaitMs) = 0;
+
+    // Starts listening to the left and right mouse buttons of the whole
+    // desktop; nullptr (and the reason) when that is not possible here.
+    virtual std::unique_ptr<MouseButtonSource> openMouseButtons(MouseButtonSource::Failure& why) {
+        why = MouseButtonSource::Failure::NoInputExtension;
+        return nullptr;
+    }
 };
 
 }  // namespace bm

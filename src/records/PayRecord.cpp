@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QStringList>
+#include <algorithm>
 
 #include "measure/RunState.h"
 #include "records/DebugLog.h"
@@ -153,7 +154,11 @@ QString ElapsedText(const QString& later, const QString& earlier) {
 }
 
 QString FormatThousands(const QString& value, const QString& unit) {
-    return fmt::thousands(Currency::fromDouble(fmt::leadingNumber(value)), unit);
+    // Capped well inside what a currency value holds, so that a text of
+    // twenty digits (or "1e30") still gives a number.
+    constexpr double Limit = 900'000'000'000'000.0;
+    return fmt::thousands(
+        Currency::fromDouble(std::clamp(fmt::leadingNumber(value), -Limit, Limit)), unit);
 }
 
 }  // namespace bm

@@ -67,7 +67,8 @@ bool WritePayRecord(AppContext& ctx, const QString& line, int mode);
 QString ElapsedText(const QString& later, const QString& earlier);
 
 // A number text grouped by thousands ("#,###"), followed by a blank and the
-// unit when one is given. An empty text counts as 0, and 0 shows no digits.
+// unit when one is given. An empty text counts as 0, and 0 shows no digits;
+// values beyond 900,000,000,000,000 are capped there.
 QString FormatThousands(const QString& value, const QString& unit);
 
 }  // namespace bm

@@ -1,10 +1,9 @@
 #include "shell/EnvironmentReport.h"
 
-#include <algorithm>
-
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/OutputFormat.h"
+#include "records/PayRecord.h"
 #include "util/AppContext.h"
 #include "util/NumberFormat.h"
 #include "util/clsStringBuffer.h"
@@ -90,28 +89,6 @@ QString text(const char16_t* label) {
     return QString::fromUtf16(label);
 }
 
-// A decimal text as a whole-number currency value; no value, or a text that
-// is no number, counts as 0. Values beyond what a currency holds are capped.
-Currency wholeValue(const std::optional<QString>& value) {
-    constexpr std::int64_t Limit = 900'000'000'000'000;
-    if (!value) {
-        return {};
-    }
-    bool ok = false;
-    const qlonglong whole = value->trimmed().toLongLong(&ok);
-    if (ok) {
-        return Currency::fromInt(std::clamp<std::int64_t>(whole, -Limit, Limit));
-    }
-    const double number = fmt::leadingNumber(*value);
-    return Currency::fromDouble(std::clamp<double>(number, -Limit, Limit));
-}
-
-// "#,### " + unit: digits grouped with ",", the value 0 (or no value)
-// leaving only the blank and the unit.
-QString formatThousands(const std::optional<QString>& value, const QString& unit) {
-    return fmt::thousands(wholeValue(value), unit);
-}
-
 // "yyyymmdd-HHMMSS" from the first 14 characters of a date-time text.
 QString dateDashTime(const QString& wmiDateTime) {
     return wmiDateTime.left(8) + QLatin1Char('-') + wmiDateTime.mid(8, 6);
@@ -145,11 +122,11 @@ QString EnvironmentReportText(const MachineEnvironment& machine, ReportLanguage 
         report.Append2LF(text(label.buildType), os.BuildType);
         report.Append2LF(text(label.users), os.NumberOfUsers);
         memory.Append2(text(label.physicalMemory),
-                       formatThousands(os.FreePhysicalMemory, QStringLiteral("/ ")));
-        memory.AppendLF(formatThousands(os.TotalVisibleMemorySize, QStringLiteral("Byte")));
+                       FormatThousands(os.FreePhysicalMemory, QStringLiteral("/ ")));
+        memory.AppendLF(FormatThousands(os.TotalVisibleMemorySize, QStringLiteral("Byte")));
         memory.Append2(text(label.virtualMemory),
-                       formatThousands(os.FreeVirtualMemory, QStringLiteral("/ ")));
-        memory.AppendLF(formatThousands(os.TotalVirtualMemorySize, QStringLiteral("Byte")));
+                       FormatThousands(os.FreeVirtualMemory, QStringLiteral("/ ")));
+        memory.AppendLF(FormatThousands(os.TotalVirtualMemorySize, QStringLiteral("Byte")));
     }
 
     for (const ProcessorInfo& cpu : machine.processors) {
@@ -162,7 +139,7 @@ QString EnvironmentReportText(const MachineEnvironment& machine, ReportLanguage 
         if (fmt::leadingNumber(cache.MaxCacheSize) > 0) {
             report.Append2(text(label.cache), cacheName(cache));
             report.AppendLF(QStringLiteral(" = ") +
-                            formatThousands(cache.MaxCacheSize, QStringLiteral("kByte")));
+                            FormatThousands(cache.MaxCacheSize, QStringLiteral("kByte")));
         }
     }
 
@@ -171,8 +148,9 @@ QString EnvironmentReportText(const MachineEnvironment& machine, ReportLanguage 
     if (!machine.videoControllers.empty()) {
         const VideoControllerInfo& adapter = machine.videoControllers.front();
         report.Append2LF(text(label.adapter), adapter.Name.trimmed());
-        report.Append2LF(text(label.adapterRam),
-                         formatThousands(adapter.AdapterRAM, QStringLiteral("Byte")));
+        report.Append2LF(
+            text(label.adapterRam),
+            FormatThousands(adapter.AdapterRAM.value_or(QString()), QStringLiteral("Byte")));
         report.Append2LF(text(label.driver), adapter.DriverVersion.trimmed());
         report.Append2LF(text(label.videoMode), adapter.VideoModeDescription.trimmed());
     }

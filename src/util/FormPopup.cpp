@@ -1,11 +1,11 @@
 #include "util/FormPopup.h"
 
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
 
+#include "capture/WaitClock.h"
 #include "measure/RunState.h"
 #include "settings/Settings.h"
 #include "util/AppContext.h"
@@ -13,20 +13,12 @@
 
 namespace bm {
 
-namespace {
-
-void waitInLocalLoop(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-}  // namespace
-
 FormPopup::FormPopup(AppContext& ctx, WaitFunction wait)
     : QWidget(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       ctx_(ctx),
-      wait_(wait ? std::move(wait) : WaitFunction(&waitInLocalLoop)) {
+      wait_(wait ? std::move(wait) : WaitFunction([&platform = ctx.platform](int ms) {
+          WaitMilliseconds(platform, ms);
+      })) {
     setObjectName(QStringLiteral("FormPopup"));
     setWindowTitle(QStringLiteral("メッセージ"));
     lblPopUpMsg_ = new QLabel(this);

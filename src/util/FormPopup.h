@@ -24,7 +24,8 @@ public:
     static constexpr int kDefaultWidth = 400;
     static constexpr int kDefaultHeight = 73;
 
-    // `wait` paces the answers; empty means a local event loop.
+    // `wait` paces the answers; empty means WaitMilliseconds on the context's
+    // platform.
     explicit FormPopup(AppContext& ctx, WaitFunction wait = {});
 
     // Puts a text into lblPopUpMsg, grows the window when the text needs more

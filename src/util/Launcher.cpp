@@ -1,9 +1,8 @@
 #include "util/Launcher.h"
 
 #include <QFileInfo>
-#include <algorithm>
-#include <cstdint>
 
+#include "capture/WaitClock.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "util/AppContext.h"
@@ -20,7 +19,7 @@ void waitAfterLaunch(AppContext& ctx, const LaunchHooks& hooks, int waitMs) {
     if (hooks.wait) {
         hooks.wait(waitMs);
     } else {
-        PumpEventsFor(ctx.platform, waitMs);
+        WaitMilliseconds(ctx.platform, waitMs);
     }
 }
 
@@ -78,14 +77,6 @@ void ExecuteUrl(AppContext& ctx, const QString& url, int waitMs, const LaunchHoo
 
 QString GetFileNameFromPath(const QString& path) {
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
-void PumpEventsFor(Platform& platform, int ms) {
-    const std::uint32_t span = static_cast<std::uint32_t>(std::max(ms, 1));
-    const std::uint32_t start = platform.tickCount();
-    for (std::uint32_t passed = 0; passed < span; passed = platform.tickCount() - start) {
-        platform.pumpEvents(static_cast<int>(span - passed));
-    }
 }
 
 }  // namespace bm

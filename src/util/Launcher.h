@@ -6,13 +6,12 @@
 namespace bm {
 
 struct AppContext;
-class Platform;
 
 // How a launch waits and shows that it is busy. Core code cannot touch the
 // mouse pointer, so the window layer passes a callback for it.
 struct LaunchHooks {
     // Waits the given milliseconds while events keep being dispatched. Empty:
-    // the platform's event pump runs until the time has passed.
+    // WaitMilliseconds on the context's platform.
     std::function<void(int)> wait;
     // Called with true before a launch (wait pointer) and with false after
     // it (default pointer). Empty: the pointer is left alone.
@@ -34,9 +33,5 @@ void ExecuteUrl(AppContext& ctx, const QString& url, int waitMs, const LaunchHoo
 // The file-name part of a path: the text after the last "/", the whole text
 // when it has none, and the empty text for a path that ends in "/".
 QString GetFileNameFromPath(const QString& path);
-
-// Dispatches the platform's events until `ms` milliseconds (at least 1) have
-// passed on its millisecond clock.
-void PumpEventsFor(Platform& platform, int ms);
 
 }  // namespace bm

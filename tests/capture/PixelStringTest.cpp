@@ -3,14 +3,8 @@
 #include <QImage>
 
 #include "capture/PixelString.h"
-#include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
-#include "records/DebugLog.h"
-#include "support/ScriptedPrompt.h"
-#include "support/TempFolder.h"
-#include "util/AppContext.h"
-#include "util/Cp932.h"
-#include "util/ProgramPaths.h"
+#include "support/TestContext.h"
 
 using bm::EncodePixelString;
 using bm::PixelBuffer;
@@ -115,26 +109,7 @@ TEST(EncodePixelString, EveryBrightnessFollowsTheRule) {
 
 namespace {
 
-struct ConvertPixelStringTest : ::testing::Test {
-    bm::test::TempFolder folder;
-    bm::Settings settings;
-    bm::RunState run;
-    bm::ProgramPaths paths = bm::ProgramPaths::single(folder.path());
-    bm::FakePlatform platform;
-    bm::DebugLog log{folder.path(), platform};
-    bm::test::ScriptedPrompt prompt;
-    bm::AppContext ctx{settings, run, paths, platform, log, prompt};
-
-    // Log messages without their time stamps.
-    QStringList logMessages() const {
-        const QString text = bm::cp932::decode(bm::test::TempFolder::readBytes(log.path()));
-        QStringList lines = text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-        for (QString& line : lines) {
-            line = line.mid(20);
-        }
-        return lines;
-    }
-};
+struct ConvertPixelStringTest : ::testing::Test, bm::test::TestContext<> {};
 
 // A dark client area showing a light digit 0 (5 x 11 pixels) at (10, 5).
 QImage clientWithZero() {

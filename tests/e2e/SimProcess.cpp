@@ -5,6 +5,20 @@
 
 namespace bm::test {
 
+QStringList SimLayout::arguments() const {
+    return {QStringLiteral("--mode"),
+            fullScreen ? QStringLiteral("fullscreen") : QStringLiteral("window"),
+            QStringLiteral("--position"),
+            QString::number(position),
+            QStringLiteral("--lvset"),
+            windows7Lv ? QStringLiteral("win7") : QStringLiteral("standard")};
+}
+
+std::string SimLayout::name() const {
+    return std::string(fullScreen ? "FullScreen" : "Window") + "Position" +
+           std::to_string(position) + (windows7Lv ? "Win7Lv" : "StandardLv");
+}
+
 QString SimProcess::executable() {
     return QStringLiteral(BM_STATUSBAR_SIM_PATH);
 }

@@ -3,8 +3,22 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <string>
 
 namespace bm::test {
+
+// The layout the stand-in draws: full-screen or window-mode regions, Exp and
+// money in their first or second position, and the level glyph set.
+struct SimLayout {
+    bool fullScreen = false;
+    int position = 1;
+    bool windows7Lv = false;
+
+    // The stand-in's options for this layout.
+    QStringList arguments() const;
+    // A test-name part such as "WindowPosition1StandardLv".
+    std::string name() const;
+};
 
 // The status-bar stand-in (statusbar-sim) run by a test on the display in
 // DISPLAY. Commands go to its standard input; it answers on its standard

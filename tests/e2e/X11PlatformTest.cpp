@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QDeadlineTimer>
-#include <QThread>
 #include <QTimer>
-#include <functional>
 
 #include "GlyphReader.h"
+#include "Polling.h"
 #include "SimProcess.h"
 #include "StatusBarPainter.h"
 #include "platform/x11/X11Platform.h"
@@ -14,32 +12,15 @@
 namespace bm {
 namespace {
 
+using test::eventually;
+using test::SimLayout;
 using test::SimProcess;
+using test::waitForWindow;
 
 const QString GameTitle = QStringLiteral("LaTale Client");
-constexpr int PollMs = 5000;
 
 bool windowManagerRuns() {
     return qEnvironmentVariable("BM_TEST_WM", QStringLiteral("none")) != QLatin1String("none");
-}
-
-// Polls until `condition` holds: the stand-in is another process, and
-// what it draws reaches the screen a moment after it says so.
-bool eventually(const std::function<bool()>& condition, int timeoutMs = PollMs) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!condition()) {
-        if (deadline.hasExpired()) {
-            return false;
-        }
-        QThread::msleep(20);
-    }
-    return true;
-}
-
-WindowId waitForWindow(X11Platform& x, const QString& title) {
-    WindowId id = 0;
-    eventually([&]() { return (id = x.findWindowByTitle(title)) != 0; });
-    return id;
 }
 
 // Column words a figure must show, built from the reference patterns and
@@ -68,31 +49,17 @@ std::vector<std::uint16_t> expectedColumns(const QString& glyphs,
     return words;
 }
 
-struct Layout {
-    bool fullScreen;
-    int position;
-    bool windows7Lv;
-};
-
-std::string layoutName(const testing::TestParamInfo<Layout>& info) {
-    return std::string(info.param.fullScreen ? "FullScreen" : "Window") + "Position" +
-           std::to_string(info.param.position) + (info.param.windows7Lv ? "Win7Lv" : "StandardLv");
-}
-
-class StandInRegions : public testing::TestWithParam<Layout> {};
+class StandInRegions : public testing::TestWithParam<SimLayout> {};
 
 // Every default region of a client capture shows the glyph columns the
 // patterns describe, reads back as the value, and the regions of the
 // other position read nothing.
 TEST_P(StandInRegions, ClientCaptureShowsTheGlyphColumnsOfEveryRegion) {
-    const Layout layout = GetParam();
-    SimProcess sim({QStringLiteral("--mode"),
-                    layout.fullScreen ? QStringLiteral("fullscreen") : QStringLiteral("window"),
-                    QStringLiteral("--position"), QString::number(layout.position),
-                    QStringLiteral("--lvset"),
-                    layout.windows7Lv ? QStringLiteral("win7") : QStringLiteral("standard"),
-                    QStringLiteral("--lv"), QStringLiteral("208"), QStringLiteral("--exp"),
-                    QStringLiteral("9.07"), QStringLiteral("--money"), QStringLiteral("4056789")});
+    const SimLayout layout = GetParam();
+    SimProcess sim(layout.arguments() + QStringList{QStringLiteral("--lv"), QStringLiteral("208"),
+                                                    QStringLiteral("--exp"), QStringLiteral("9.07"),
+                                                    QStringLiteral("--money"),
+                                                    QStringLiteral("4056789")});
     ASSERT_TRUE(sim.ready()) << sim.errors().toStdString();
     X11Platform x;
     ASSERT_TRUE(x.isOpen());
@@ -150,9 +117,9 @@ TEST_P(StandInRegions, ClientCaptureShowsTheGlyphColumnsOfEveryRegion) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, StandInRegions,
-                         testing::Values(Layout{false, 1, false}, Layout{false, 2, false},
-                                         Layout{true, 1, false}, Layout{true, 2, true}),
-                         layoutName);
+                         testing::Values(SimLayout{false, 1, false}, SimLayout{false, 2, false},
+                                         SimLayout{true, 1, false}, SimLayout{true, 2, true}),
+                         [](const auto& info) { return info.param.name(); });
 
 class StandIn : public testing::Test {
 protected:

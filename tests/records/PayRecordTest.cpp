@@ -10,6 +10,7 @@
 #include "settings/Settings.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
+#include "support/TestContext.h"
 #include "util/AppContext.h"
 #include "util/Cp932.h"
 #include "util/ProgramPaths.h"
@@ -40,16 +41,7 @@ bm::PayRecordValues sampleValues() {
     return v;
 }
 
-struct PayRecordFixture : ::testing::Test {
-    TempFolder folder;
-    bm::Settings settings;
-    bm::RunState run;
-    bm::ProgramPaths paths = bm::ProgramPaths::single(folder.path());
-    bm::FakePlatform platform;
-    bm::DebugLog log{folder.path(), platform};
-    bm::test::ScriptedPrompt prompt;
-    bm::AppContext ctx{settings, run, paths, platform, log, prompt};
-
+struct PayRecordFixture : ::testing::Test, bm::test::TestContext<> {
     PayRecordFixture() {
         settings.PayRecordFolder = folder.path() + QStringLiteral("/records");
         settings.PayRecordPrefix = QStringLiteral("給与明細");
@@ -201,4 +193,12 @@ TEST(PayRecordTexts, FormatThousandsGroupsAndAddsTheUnit) {
     EXPECT_EQ(bm::FormatThousands(QStringLiteral("1234.6"), QString()), QStringLiteral("1,235"));
     EXPECT_EQ(bm::FormatThousands(QStringLiteral("17179869184"), QStringLiteral("Byte")),
               QStringLiteral("17,179,869,184 Byte"));
+    // Texts too large for a currency value are capped instead of overflowing.
+    const QString cap = QStringLiteral("900,000,000,000,000");
+    EXPECT_EQ(bm::FormatThousands(QStringLiteral("18446744073709551615"), QString()), cap);
+    EXPECT_EQ(bm::FormatThousands(QStringLiteral("1e300"), QString()), cap);
+    EXPECT_EQ(bm::FormatThousands(QStringLiteral("-99999999999999999999"), QString()),
+              QStringLiteral("-") + cap);
+    EXPECT_EQ(bm::FormatThousands(QStringLiteral("899999999999999"), QString()),
+              QStringLiteral("899,999,999,999,999"));
 }

@@ -6,7 +6,7 @@
 #include <QWindow>
 #include <functional>
 
-#include "ToolsContext.h"
+#include "support/TestContext.h"
 #include "util/PopupAnswers.h"
 #include "util/PopupMessage.h"
 
@@ -56,7 +56,7 @@ protected:
         return out;
     }
 
-    test::ToolsContext t;
+    test::TestContext<> t;
     std::vector<Shown> waits;  // label text and wait, for every wait
     std::function<void()> duringWait;
     PopupMessage popup{t.ctx, [this](int ms) {
@@ -196,6 +196,24 @@ TEST_F(FormPopupTest, LabelStaysCentredAndTheWindowGrowsForLargerTexts) {
     popup.resetSize();
     EXPECT_EQ(form().size(), QSize(FormPopup::kDefaultWidth, FormPopup::kDefaultHeight));
     EXPECT_EQ(l->y(), (form().height() - l->height()) / 2);
+}
+
+// Without a wait of its own the popup paces its answers on the program's
+// clock, so the waits of a close attempt show on the platform's counter.
+TEST(FormPopupDefaultWait, AnswersWaitOnThePlatformClock) {
+    test::TestContext<> t;
+    PopupMessage popup{t.ctx};
+    popup.ShowPopupMessage(kOwnMessage, QStringLiteral("エラー"), 14);
+    const std::uint32_t before = t.platform.tickCount();
+    const int pumpsBefore = t.platform.pumpCalls;
+    QCloseEvent request;
+    QCoreApplication::sendEvent(popup.form()->windowHandle(), &request);
+    QCoreApplication::processEvents();
+    // The first answer is one frame and the pause after it, which lasts at
+    // least 1 ms longer than asked.
+    EXPECT_GT(t.platform.tickCount() - before, static_cast<std::uint32_t>(kPopupAnswerPauseMs));
+    EXPECT_GT(t.platform.pumpCalls, pumpsBefore);
+    EXPECT_TRUE(popup.form()->isVisible());
 }
 
 }  // namespace

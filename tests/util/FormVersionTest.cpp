@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 
-#include "ToolsContext.h"
+#include "support/TestContext.h"
 #include "util/FormVersion.h"
 
 namespace bm {
@@ -43,7 +43,7 @@ protected:
         QCoreApplication::sendEvent(link(), &enter);
     }
 
-    test::ToolsContext t;
+    test::TestContext<> t;
     QPointer<FormVersion> form;
     QList<int> waits;
     Qt::CursorShape cursorWhileOpening = Qt::ArrowCursor;

@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "ToolsContext.h"
+#include "support/TestContext.h"
 #include "util/Launcher.h"
 
 namespace bm {
@@ -23,7 +23,7 @@ public:
 
 class LauncherTest : public ::testing::Test {
 protected:
-    test::ToolsContext t;
+    test::TestContext<> t;
     QStringList events;  // pointer changes and waits, in order
     LaunchHooks hooks{[this](int ms) { events << QStringLiteral("wait %1").arg(ms); },
                       [this](bool busy) { events << (busy ? "busy" : "default"); }};

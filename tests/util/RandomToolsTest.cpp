@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <set>
 
-#include "ToolsContext.h"
+#include "support/TestContext.h"
 #include "util/RandomTools.h"
 
 namespace bm {
@@ -136,7 +136,7 @@ TEST(SeedRandom, FollowsTheClocksIncludingTheFirstSecondOfADay) {
 
 class RandomMenuTest : public ::testing::Test {
 protected:
-    test::ToolsContext t;
+    test::TestContext<> t;
     RandomGenerator generator{5};
     std::vector<NumericRequest> asked;
 

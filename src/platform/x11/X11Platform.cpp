@@ -1,5 +1,7 @@
 #include "platform/x11/X11Platform.h"
 
+#include "platform/x11/XInputMouseButtons.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
@@ -197,6 +199,15 @@ void X11Platform::pumpEvents(int maxWaitMs) {
     QEventLoop loop;
     QTimer::singleShot(waitMs, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+std::unique_ptr<MouseButtonSource> X11Platform::openMouseButtons(MouseButtonSource::Failure& why) {
+    auto source = std::make_unique<XInputMouseButtons>();
+    why = source->open();
+    if (why != MouseButtonSource::Failure::Ok) {
+        return nullptr;
+    }
+    return source;
 }
 
 }  // namespace bm

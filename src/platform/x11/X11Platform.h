@@ -37,6 +37,7 @@ public:
     std::uint32_t tickCount() override;
     QDateTime now() override;
     void pumpEvents(int maxWaitMs) override;
+    std::unique_ptr<MouseButtonSource> openMouseButtons(MouseButtonSource::Failure& why) override;
 
     // Largest capture accepted, in pixels; a bigger request fails with an
     // empty buffer instead of exhausting memory.

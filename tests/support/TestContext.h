@@ -14,14 +14,17 @@
 
 namespace bm::test {
 
-// Everything a utility routine reaches through the application context,
-// with a scripted platform and prompt and the debug log in a fresh folder.
-struct ToolsContext {
+// Everything a routine reaches through the application context: empty
+// settings and run state, a scripted prompt, the debug log in a fresh folder
+// and the scripted platform, or the real one where a test needs the window
+// system.
+template <class PlatformType = FakePlatform>
+struct TestContext {
     TempFolder folder;
     Settings settings;
     RunState run;
     ProgramPaths paths = ProgramPaths::single(folder.path());
-    FakePlatform platform;
+    PlatformType platform;
     DebugLog log{folder.path(), platform};
     ScriptedPrompt prompt;
     AppContext ctx{settings, run, paths, platform, log, prompt};

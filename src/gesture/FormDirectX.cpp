@@ -1,0 +1,117 @@
+#include "gesture/FormDirectX.h"
+
+#include "capture/ImageFiles.h"
+#include "capture/WaitClock.h"
+#include "gesture/BeepPattern.h"
+#include "measure/RunState.h"
+#include "platform/Platform.h"
+#include "records/DebugLog.h"
+#include "settings/Settings.h"
+#include "shell/FormMain.h"
+#include "util/AppContext.h"
+#include "util/PathUtil.h"
+#include "util/Prompt.h"
+
+namespace bm {
+
+FormDirectX::FormDirectX(AppContext& ctx, FormMain& main) : ctx_(ctx), main_(main) {}
+
+FormDirectX::~FormDirectX() {
+    Unload();
+}
+
+void FormDirectX::Load() {
+    ctx_.log.WriteDebugLog(QStringLiteral("DirectX Loding ･･･ "), 0);
+    MouseButtonSource::Failure why = MouseButtonSource::Failure::Ok;
+    source_ = ctx_.platform.openMouseButtons(why);
+    if (!source_) {
+        if (why == MouseButtonSource::Failure::CannotListen) {
+            ctx_.log.WriteDebugLog(
+                QStringLiteral("It was mistake to Create DirectInputDevice Object "), 0);
+            ctx_.prompt.tell(
+                QStringLiteral("Mouse用DirectInputDeviceオブジェクトが生成できません。"),
+                QString());
+        } else {
+            ctx_.log.WriteDebugLog(QStringLiteral("It was mistake to Create DirectInput Object "),
+                                   0);
+            ctx_.prompt.tell(QStringLiteral("DirectInputオブジェクトが生成できません。"),
+                             QString());
+        }
+        return;
+    }
+    connect(source_.get(), &MouseButtonSource::buttons, this,
+            &FormDirectX::DirectXEvent8_DXCallback);
+    ctx_.log.WriteDebugLog(QStringLiteral("Mouse Events Acquire ･･･ Successfull "), 0);
+}
+
+void FormDirectX::Unload() {
+    if (source_) {
+        source_.reset();
+        ctx_.log.WriteDebugLog(QStringLiteral("Mouse Events UnAcquire "), 0);
+        ctx_.log.WriteDebugLog(QStringLiteral("DirectX UnLoding ･･･ End "), 0);
+    }
+}
+
+void FormDirectX::DirectXEvent8_DXCallback(const QList<QPair<bool, bool>>& events) {
+    QString tokens;
+    for (const auto& [left, pressed] : events) {
+        tokens += gestureToken(left ? MouseButton::Left : MouseButton::Right, pressed);
+    }
+    const double now = GetMilliseconds(ctx_.platform);
+    const std::optional<GestureAction> action = FeedGesture(
+        ctx_.run, ctx_.settings.GestureWaitTime, tokens, now, GetMilliseconds(ctx_.platform));
+    if (action) {
+        run(*action);
+    }
+}
+
+void FormDirectX::run(GestureAction action) {
+    const GestureRow& row = gestureRow(action);
+    Settings& s = ctx_.settings;
+    switch (action) {
+        case GestureAction::Suspend:
+            if (!ctx_.run.SuspendMode) {
+                main_.ChangeSuspend(0);
+            }
+            break;
+        case GestureAction::Resume:
+            if (ctx_.run.SuspendMode) {
+                main_.ChangeSuspend(0);
+            }
+            break;
+        case GestureAction::WatchOn:
+            if (!s.ShotCheckEnabled) {
+                s.ShotCheckEnabled = true;
+                main_.setWatchTimer(s.ShotCheckInterval, true);
+            }
+            break;
+        case GestureAction::WatchOff:
+            if (s.ShotCheckEnabled) {
+                s.ShotCheckEnabled = false;
+                main_.setWatchTimer(s.ShotCheckInterval, false);
+            }
+            break;
+        case GestureAction::CaptureNow:
+            if (!ctx_.run.LogStartStamp.isEmpty()) {
+                main_.CaptureImage();
+            }
+            break;
+        case GestureAction::PrintScreen: {
+            QString folder = s.PayRecordFolder + QStringLiteral("/ss/");
+            if (!PathExists(folder)) {
+                CreateFolderTree(folder);
+            }
+            const QString base = folder + QStringLiteral("PrtScr") +
+                                 ctx_.platform.now().toString(QStringLiteral("_yyyyMMddHHmmss"));
+            SaveScreenImage(ctx_.platform, base, s.ImageExtension);
+            BeepPattern(ctx_, 3, 3, 0, 0);
+            ctx_.log.WriteDebugLog(QStringLiteral("OnLine Print Screen ･･･ End "), 0);
+            main_.appendLog(QStringLiteral("\r\n") + QString::fromUtf8(row.logLine));
+            return;
+        }
+    }
+    BeepPattern(ctx_, row.beepRhythm[0], row.beepRhythm[1], row.beepRhythm[2], row.beepRhythm[3]);
+    main_.appendLog(QStringLiteral("\r\n") + QString::fromUtf8(row.logLine));
+}
+
+}  // namespace bm

@@ -1,0 +1,235 @@
+#include "measure/MeasureStep.h"
+
+#include <cmath>
+
+#include "capture/WaitClock.h"
+#include "measure/DisplayResult.h"
+#include "measure/GraphSink.h"
+#include "measure/MainView.h"
+#include "measure/MeasureContext.h"
+#include "measure/RunState.h"
+#include "platform/Platform.h"
+#include "records/DebugLog.h"
+#include "records/LogText.h"
+#include "records/OutputFormat.h"
+#include "records/PayRecord.h"
+#include "settings/Settings.h"
+#include "util/NumberFormat.h"
+
+namespace bm {
+
+const QString LogColumnHeader =
+    QStringLiteral(" 月日 時刻    Lv    獲得Exp        獲得ELY   経過    Exp時給     ELY時給 ");
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+// A failed reading is tried again this soon, whatever the capture interval.
+constexpr int RetrySeconds = 15;
+// Seconds the 32-bit millisecond clock runs before it starts again at 0.
+constexpr std::int32_t ClockWrapSeconds = 4294967;
+
+// Which readings are missing, as the log box names them.
+QString missingReadings(bool lvRead, bool expRead, bool moneyRead) {
+    static const QString texts[] = {
+        QStringLiteral("全部 NG"),  QStringLiteral("ExpとMoney NG"), QStringLiteral("LvとMoney NG"),
+        QStringLiteral("Money NG"), QStringLiteral("LvとExp NG"),    QStringLiteral("Exp NG"),
+        QStringLiteral("Lv NG"),
+    };
+    const int index = (lvRead ? 1 : 0) | (expRead ? 2 : 0) | (moneyRead ? 4 : 0);
+    return texts[index];
+}
+
+Currency percentFromHundredths(Currency hundredths) {
+    return Currency::fromDouble(hundredths.toDouble() / 100.0);
+}
+
+void addZeroSamples(MeasureContext& m, int count) {
+    const Settings& s = m.app.settings;
+    if (m.graph == nullptr) {
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        m.graph->AddGraphData(Currency(), Currency(), s.GraphAverageCount, s.GraphPoints, 0);
+    }
+}
+
+// Rejects a capture with a missing reading: the NG line, and a retry soon.
+bool rejectIncomplete(MeasureContext& m, const QString& stamp) {
+    RunState& run = m.app.run;
+    const bool lvRead = run.LvNow >= 0;
+    const bool expRead = run.ExpNow >= Currency();
+    const bool moneyRead = run.MoneyNow >= Currency();
+    if (lvRead && expRead && moneyRead) {
+        return false;
+    }
+    const QString line =
+        stamp + QStringLiteral("  認識失敗  ") + missingReadings(lvRead, expRead, moneyRead);
+    m.view.appendLog(line + CrLf);
+    run.NextCaptureTime = m.app.platform.now().addSecs(RetrySeconds);
+    m.app.log.WriteDebugLog(QStringLiteral("ImageRecognition misstep :") + line);
+    return true;
+}
+
+// Another character is played: close the previous one's summary and start
+// afresh, with no references and a disarmed watch.
+void startNewCharacter(MeasureContext& m) {
+    RunState& run = m.app.run;
+    const Settings& s = m.app.settings;
+    m.view.appendLog(QStringLiteral("キャラクタチェンジ検出") + CrLf);
+    DisplayResult(m, display::Summary);
+    m.view.appendLog(LogColumnHeader + CrLf);
+    run.LayoutMode = 0;
+    run.ExpData[1] = Currency();
+    run.ExpSeconds[1] = 0;
+    run.LvData[1] = 0;
+    run.MoneyData[1] = Currency();
+    run.MoneySeconds[1] = 0;
+    run.WatchExpData[1] = Currency();
+    run.WatchExpData[3] = Currency();
+    run.WatchExpSeen = false;
+    DisplayResult(m, display::Start);
+    m.app.log.WriteDebugLog(QStringLiteral("Detect Character Change "));
+    if (m.seedRandom) {
+        m.seedRandom();
+    }
+    if (s.GraphShow) {
+        addZeroSamples(m, s.GraphAverageCount - 1);
+        run.GraphOffset = 0;
+        run.GraphScale = 1.0f;
+        m.view.graphDataDisplay(0, 1.0f);
+    }
+}
+
+void takeBaseline(MeasureContext& m, const QString& stamp, std::int32_t t) {
+    RunState& run = m.app.run;
+    run.ExpData[1] = run.ExpData[0];
+    run.ExpSeconds[1] = t;
+    run.LvData[1] = run.LvData[0];
+    if (run.MoneySeconds[1] == 0) {
+        run.MoneySeconds[1] = t;
+        run.MoneyData[1] = run.MoneyData[0];
+    }
+    run.WatchExpData[1] = run.WatchExpData[0];
+
+    const QString line = stamp + FormatColumn(run.LvNow, 6, 1, 0, false) +
+                         FormatColumn(fmt::percent(run.ExpData[0]), 11, 1, 0, false) +
+                         FormatColumn(run.MoneyNow, 15, 1, 0, false);
+    WritePayRecord(m.app, QString(), 1);
+    m.view.appendLog(line + CrLf);
+    DisplayResult(m, display::Start);
+    m.app.log.WriteDebugLog(QStringLiteral("Fast ImageRecognition "));
+}
+
+}  // namespace
+
+QString LineStamp(const QDateTime& when) {
+    return when.toString(QStringLiteral("MM/dd HH:mm"));
+}
+
+std::int32_t ClockSeconds(Platform& platform) {
+    // nearbyint rounds an exact half to the even neighbour.
+    return static_cast<std::int32_t>(std::nearbyint(GetMilliseconds(platform) / 1000.0));
+}
+
+std::int32_t SecondsBetween(std::int32_t since, std::int32_t now) {
+    const std::int32_t seconds = now - since;
+    return seconds < 0 ? seconds + ClockWrapSeconds : seconds;
+}
+
+void MeasureStep(MeasureContext& m) {
+    RunState& run = m.app.run;
+    const Settings& s = m.app.settings;
+    const QString stamp = LineStamp(m.app.platform.now());
+
+    if (rejectIncomplete(m, stamp)) {
+        return;
+    }
+
+    BeepIfEnabled(s, m.app.platform);
+    const std::int32_t t = ClockSeconds(m.app.platform);
+    run.ExpData[0] = percentFromHundredths(run.ExpNow);
+    run.LvData[0] = run.LvNow;
+    run.ExpSeconds[0] = t;
+    run.MoneySeconds[0] = t;
+    run.MoneyData[0] = run.MoneyNow;
+    run.LvData[2] = run.LvData[0] - run.LvData[1];
+
+    // Up by three or more levels, or down: another character.
+    if (run.LvData[1] != 0 && (run.LvData[2] > 2 || run.LvData[2] < 0)) {
+        startNewCharacter(m);
+    }
+
+    if (run.ExpSeconds[1] == 0) {
+        takeBaseline(m, stamp, t);
+        return;
+    }
+
+    const bool expUnchanged = run.ExpData[1] == run.ExpData[0];
+    const bool moneyUnchanged = run.MoneyData[1] == run.MoneyData[0];
+    if (expUnchanged && moneyUnchanged) {
+        // Idle time counts for neither rate.
+        run.MoneySeconds[1] = t;
+        run.ExpSeconds[1] = t;
+        if (s.GraphShow) {
+            run.GraphOffset = 0;
+            addZeroSamples(m, 1);
+            m.view.graphDataDisplay(run.GraphOffset, run.GraphScale);
+        }
+        return;
+    }
+    // The unchanged value's interval restarts now, so its rate is 0.
+    if (moneyUnchanged) {
+        run.MoneySeconds[1] = t;
+    } else if (expUnchanged) {
+        run.ExpSeconds[1] = t;
+    }
+
+    // Every level gained counts as 100 %.
+    run.ExpData[2] = Currency::fromInt(run.LvData[2]) * 100 + (run.ExpData[0] - run.ExpData[1]);
+    run.ExpSeconds[2] = SecondsBetween(run.ExpSeconds[1], t);
+    run.ExpData[1] = run.ExpData[0];
+    run.ExpSeconds[1] = t;
+    run.LvData[1] = run.LvData[0];
+    run.MoneyData[2] = run.MoneyData[0] - run.MoneyData[1];
+    run.MoneySeconds[2] = SecondsBetween(run.MoneySeconds[1], t);
+    run.MoneyData[1] = run.MoneyData[0];
+    run.MoneySeconds[1] = t;
+
+    DisplayResult(m, display::Update);
+
+    const Currency minutes = PayRecordMinutes(run.ExpSeconds[2]);
+    const Currency expRate = ExpHourlyRate(run.ExpData[2], run.ExpSeconds[2]);
+    const Currency moneyRate = MoneyHourlyRate(run.MoneyData[2], run.MoneySeconds[2]);
+
+    if (s.GraphShow) {
+        if (m.graph != nullptr) {
+            m.graph->AddGraphData(expRate, moneyRate, s.GraphAverageCount, s.GraphPoints, 0);
+        }
+        run.GraphOffset = 0;
+        run.GraphScale = 1.0f;
+        m.view.graphDataDisplay(0, 1.0f);
+    }
+
+    const QString line = stamp + FormatColumn(run.LvData[0], 6, 1, 0, false) +
+                         FormatColumn(fmt::percent(run.ExpData[2]), 11, 1, 0, false) +
+                         FormatColumn(run.MoneyData[2], 15, 1, 0, false) +
+                         FormatColumn(minutes, 7, 1, 1, false) +
+                         FormatColumn(fmt::percent(expRate), 11, 1, 0, false) +
+                         FormatColumn(moneyRate, 12, 1, 1, false);
+    m.view.appendLog(line + CrLf);
+
+    PayRecordValues record;
+    record.time = stamp;
+    record.level = run.LvData[0];
+    record.exp = run.ExpData[0];
+    record.money = run.MoneyData[0];
+    record.expGain = run.ExpData[2];
+    record.moneyGain = run.MoneyData[2];
+    record.minutes = minutes;
+    record.expRate = expRate;
+    record.moneyRate = moneyRate;
+    WritePayRecord(m.app, BuildPayRecordLine(record, s.PayRecordCsv), 0);
+}
+
+}  // namespace bm

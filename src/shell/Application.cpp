@@ -1,0 +1,70 @@
+#include "shell/Application.h"
+
+#include <QStandardPaths>
+
+#include "platform/x11/X11Platform.h"
+#include "records/DebugLog.h"
+#include "settings/ConfigFile.h"
+#include "settings/FormInputCheck.h"
+#include "settings/SettingsDefaults.h"
+#include "shell/FormMain.h"
+#include "shell/InstanceLock.h"
+#include "shell/MessageBoxPrompt.h"
+#include "shell/SystemFileCheck.h"
+#include "shell/TempFolderCheck.h"
+#include "util/AppContext.h"
+#include "util/RandomTools.h"
+
+namespace bm {
+
+Application::Application(QString executableFolder)
+    : executableFolder_(std::move(executableFolder)),
+      platform_(std::make_unique<X11Platform>()),
+      prompt_(std::make_unique<MessageBoxPrompt>()),
+      lock_(std::make_unique<InstanceLock>()),
+      random_(std::make_unique<RandomGenerator>()) {}
+
+Application::~Application() = default;
+
+bool Application::Main() {
+    ErrorTrap trap;
+    if (!lock_->tryLock()) {
+        TellAlreadyRunning(*prompt_);
+        return false;
+    }
+    if (IsInTempFolder(executableFolder_)) {
+        TellStartedInTempFolder(*prompt_);
+        return false;
+    }
+    // Everything the program writes goes beside it, or to the per-user data
+    // folder when its own folder is read-only.
+    paths_ = ProgramPaths::forExecutableFolder(
+        executableFolder_, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                               QStringLiteral("/Brindlemark"));
+    log_ = std::make_unique<DebugLog>(paths_.writeFolder, *platform_);
+    ctx_ = std::make_unique<AppContext>(
+        AppContext{settings_, run_, paths_, *platform_, *log_, *prompt_});
+
+    settings_.SearchWindowName = DefaultSearchWindowName;
+    settings_.VersionText = DefaultVersionText;
+    settings_.ProgramTitle = makeProgramTitle(settings_.VersionText);
+    screens_.BaseScreenWidth = 800;
+    screens_.BaseScreenHeight = 600;
+
+    log_->WriteDebugLog(QStringLiteral("Starting Program  ") + settings_.ProgramTitle, 1);
+    log_->WriteDebugLog(QStringLiteral("Execute Folder : ") + executableFolder_, 0);
+    CheckSystemFiles(*log_, *prompt_);
+    ConfigFile(*ctx_, configop::Load);
+    log_->WriteDebugLog(QStringLiteral("Reading ConfigFile ･･･ End "), 0);
+    settings_.ProgramTitle = makeProgramTitle(settings_.VersionText);
+    screens_ = MakeScreenTable();
+
+    input_ = std::make_unique<FormInputCheck>(*prompt_);
+    main_ = std::make_unique<FormMain>(*ctx_, FormMain::Services{*random_, *input_, {}});
+    prompt_->setParent(main_.get());
+    main_->Load();
+    trap.report(*log_, QStringLiteral("Main"));
+    return true;
+}
+
+}  // namespace bm

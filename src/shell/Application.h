@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "measure/RunState.h"
+#include "settings/Settings.h"
+#include "shell/StandardResolutions.h"
+#include "util/ProgramPaths.h"
+
+namespace bm {
+
+class DebugLog;
+class FormInputCheck;
+class FormMain;
+class FormOptionHost;
+class InstanceLock;
+class MessageBoxPrompt;
+class Platform;
+class RandomGenerator;
+struct AppContext;
+
+// The application object: owns the settings record, the run state, the
+// platform and every window for the life of the process, and runs the
+// start-up sequence.
+class Application {
+public:
+    explicit Application(QString executableFolder);
+    ~Application();
+
+    // The start-up sequence. Returns false when the program must end at once
+    // (a second copy, or a start from the temporary folder).
+    bool Main();
+
+private:
+    QString executableFolder_;
+    Settings settings_;
+    RunState run_;
+    ProgramPaths paths_;
+    ScreenTable screens_;
+    std::unique_ptr<Platform> platform_;
+    std::unique_ptr<MessageBoxPrompt> prompt_;
+    std::unique_ptr<DebugLog> log_;
+    std::unique_ptr<AppContext> ctx_;
+    std::unique_ptr<InstanceLock> lock_;
+    std::unique_ptr<RandomGenerator> random_;
+    std::unique_ptr<FormInputCheck> input_;
+    std::unique_ptr<FormMain> main_;
+};
+
+}  // namespace bm

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImageReader>
+
+#include "../measure/MeasureFixture.h"
+#include "capture/ImageFiles.h"
+#include "capture/ScreenshotCommands.h"
+
+namespace bm::test {
+
+namespace {
+
+class ImageFilesTest : public MeasureFixture {
+protected:
+    ImageFilesTest() {
+        QImage client(64, 48, QImage::Format_RGB32);
+        client.fill(QColor(10, 200, 30));
+        window = platform.addWindow(QStringLiteral("front"), client, {30, 40}, {3, 20});
+        platform.setForeground(window);
+    }
+    QStringList files(const QString& sub = QString()) const {
+        return QDir(folder.path() + sub).entryList(QDir::Files, QDir::Name);
+    }
+    WindowId window = 0;
+};
+
+}  // namespace
+
+TEST_F(ImageFilesTest, FormatKeyChoosesEncoderAndExtension) {
+    const struct {
+        const char* key;
+        const char* file;
+        const char* format;
+    } cases[] = {{".bmp", "shot.bmp", "bmp"},
+                 {".png", "shot.png", "png"},
+                 {".jpg90", "shot.jpg", "jpeg"},
+                 {".jpg70", "shot.jpg", "jpeg"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        SaveScreenImage(platform, folder.file(QStringLiteral("shot")), QString::fromLatin1(c.key));
+        EXPECT_EQ(files(), QStringList{QString::fromLatin1(c.file)});
+        QImageReader reader(folder.file(QString::fromLatin1(c.file)));
+        EXPECT_EQ(reader.format(), QByteArray(c.format));
+        // The whole window, frame included.
+        const QImage image = reader.read();
+        EXPECT_EQ(image.size(), QSize(67, 68));
+        EXPECT_NEAR(qRed(image.pixel(0, 0)), 80, 4);       // the frame (lossy in JPEG)
+        EXPECT_NEAR(qGreen(image.pixel(30, 40)), 200, 4);  // the client area
+        QFile::remove(folder.file(QString::fromLatin1(c.file)));
+    }
+}
+
+TEST_F(ImageFilesTest, OtherKeysAndNoPictureWriteNothing) {
+    for (const char* key : {".BMP", ".jpg", ".gif", ""}) {
+        SaveScreenImage(platform, folder.file(QStringLiteral("shot")), QString::fromLatin1(key));
+    }
+    EXPECT_TRUE(files().isEmpty());
+    EXPECT_EQ(SavePictureAsPng(QImage(), folder.file(QStringLiteral("x.png"))), 13);
+    EXPECT_EQ(SavePictureAsJpeg(QImage(), folder.file(QStringLiteral("x.jpg")), 90), 13);
+    EXPECT_TRUE(files().isEmpty());
+}
+
+TEST_F(ImageFilesTest, JpegQualityIsClampedInto25To100) {
+    QImage picture(64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            picture.setPixel(x, y, qRgb(x * 4, y * 4, (x * y) % 256));
+        }
+    }
+    auto bytes = [&](int quality) {
+        const QString path = folder.file(QStringLiteral("q%1.jpg").arg(quality));
+        EXPECT_EQ(SavePictureAsJpeg(picture, path, quality), 0);
+        return TempFolder::readBytes(path);
+    };
+    EXPECT_EQ(bytes(10), bytes(25));
+    EXPECT_EQ(bytes(150), bytes(100));
+    EXPECT_NE(bytes(25), bytes(100));
+}
+
+TEST_F(ImageFilesTest, PatternSaveStopsAtTheFirstEmptyPreview) {
+    view.previews[0] = QImage(27, 11, QImage::Format_RGB32);
+    view.previews[1] = QImage(39, 9, QImage::Format_RGB32);
+    view.previews[3] = QImage(39, 9, QImage::Format_RGB32);
+    platform.setNow(QDateTime(QDate(2026, 12, 5), QTime(14, 30, 15)));
+    PatternSaveCommand(m);
+    EXPECT_EQ(files().filter(QStringLiteral("Capture")),
+              (QStringList{"Capture1_1205143015.bmp", "Capture2_1205143015.bmp"}));
+    EXPECT_FALSE(debugLines().contains(QStringLiteral("Pattern Save ･･･ End ")));
+
+    view.previews[2] = QImage(76, 9, QImage::Format_RGB32);
+    view.previews[4] = QImage(76, 9, QImage::Format_RGB32);
+    PatternSaveCommand(m);
+    EXPECT_EQ(files().filter(QStringLiteral("Capture")).size(), 5);
+    EXPECT_EQ(debugLines().last(), QStringLiteral("Pattern Save ･･･ End "));
+}
+
+TEST_F(ImageFilesTest, PrintScreenWaitsThenSavesIntoTheScreenshotFolder) {
+    settings.PayRecordFolder = folder.file(QStringLiteral("records/deep"));
+    settings.ImageExtension = QStringLiteral(".jpg70");
+    settings.BeepOnCapture = true;
+    const QDateTime start = platform.now();
+    PrintScreenCommand(m);
+    const QString stamp = platform.now().toString(QStringLiteral("_yyyyMMddHHmmss"));
+    EXPECT_EQ(files(QStringLiteral("/records/deep/ss")),
+              QStringList{QStringLiteral("PrtScr") + stamp + QStringLiteral(".jpg")});
+    EXPECT_GE(start.msecsTo(platform.now()), 10000);
+    EXPECT_LT(start.msecsTo(platform.now()), 10100);
+    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_EQ(view.raised, 1);
+    EXPECT_EQ(view.logBox, QStringLiteral("\r\nプリントスクリーン実行\r\n\r\n"));
+    EXPECT_EQ(debugLines(), (QStringList{"Click : Print Screen ", "Print Screen ･･･ End "}));
+}
+
+TEST_F(ImageFilesTest, RegionCaptureShowsAndSavesTheFiveRegionsOfTheFrontWindow) {
+    int shown = 0;
+    RegionCaptureAndSave(app, [&](int index, const QImage& picture) {
+        EXPECT_EQ(picture.size(),
+                  QSize(settings.CaptureRect[index].Width, settings.CaptureRect[index].Height));
+        ++shown;
+    });
+    EXPECT_EQ(shown, 5);
+    EXPECT_EQ(files().filter(QStringLiteral("Capture")).size(), 5);
+    EXPECT_EQ(debugLines().last(), QStringLiteral("Pattern Capture and Save ･･･ End "));
+}
+
+}  // namespace bm::test

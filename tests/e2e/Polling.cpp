@@ -1,0 +1,25 @@
+#include "Polling.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+namespace bm::test {
+
+bool eventually(const std::function<bool()>& condition, int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+WindowId waitForWindow(Platform& platform, const QString& title) {
+    WindowId id = 0;
+    eventually([&]() { return (id = platform.findWindowByTitle(title)) != 0; });
+    return id;
+}
+
+}  // namespace bm::test

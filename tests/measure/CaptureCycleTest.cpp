@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include "MeasureFixture.h"
+#include "measure/CaptureCycle.h"
+
+namespace bm::test {
+
+namespace {
+
+class CaptureCycleTest : public MeasureFixture {
+protected:
+    CaptureCycleTest() {
+        settings.GraphShow = true;
+        settings.PayRecordMonthly = false;
+        startRun();
+    }
+    // Runs timer ticks every 10 seconds for `seconds`; returns the capture times.
+    QStringList tickFor(int seconds) {
+        QStringList captures;
+        for (int s = 0; s < seconds; s += 10) {
+            const int before = debugLines().count(QStringLiteral("CaptureImage0"));
+            CaptureTimerTick(m);
+            if (debugLines().count(QStringLiteral("CaptureImage0")) > before) {
+                captures << platform.now().toString(QStringLiteral("HH:mm:ss"));
+            }
+            advanceSeconds(10);
+        }
+        return captures;
+    }
+};
+
+const StatusBar FirstPositions{QStringLiteral("57"), QStringLiteral("12.34"),
+                               QStringLiteral("123456"), false};
+const StatusBar SecondPositions{QStringLiteral("57"), QStringLiteral("12.34"),
+                                QStringLiteral("123456"), true};
+
+}  // namespace
+
+TEST_F(CaptureCycleTest, ReadsTheStatusBarAndMeasures) {
+    openGame(FirstPositions);
+    CaptureImage(m);
+    EXPECT_EQ(run.LvNow, 57);
+    EXPECT_EQ(run.ExpNow, Currency::fromInt(1234));
+    EXPECT_EQ(run.MoneyNow, Currency::fromInt(123456));
+    EXPECT_EQ(run.LayoutMode, 1);
+    EXPECT_EQ(run.NextCaptureTime, platform.now().addSecs(180));
+    EXPECT_EQ(view.panel.lblStartLv, QStringLiteral("57"));
+    const QStringList lines = debugLines().filter(QStringLiteral("CaptureImage"));
+    EXPECT_EQ(lines, (QStringList{"CaptureImage0", "CaptureImage2", "CaptureImage3",
+                                  "CaptureImage4", "CaptureImage5-1", "CaptureImage5-4b",
+                                  "CaptureImage5-3b", "CaptureImage5-1b", "CaptureImage5-2b",
+                                  "CaptureImage7", "CaptureImage8"}));
+    EXPECT_FALSE(run.CaptureBusy);
+}
+
+TEST_F(CaptureCycleTest, TickCapturesOnlyWhenDueAndOnlyDuringARun) {
+    openGame(FirstPositions);
+    run.NextCaptureTime = platform.now();
+    EXPECT_EQ(tickFor(400), (QStringList{"14:30:00", "14:33:00", "14:36:00"}));
+
+    run.LogStartStamp.clear();
+    advanceSeconds(600);
+    CaptureTimerTick(m);
+    EXPECT_FALSE(view.captureTimer);
+    EXPECT_EQ(debugLines().count(QStringLiteral("CaptureImage0")), 3);
+}
+
+TEST_F(CaptureCycleTest, MissingWindowShowsThePopupOnceAndNotOverTheInputDialog) {
+    view.inputOpen = true;
+    CaptureImage(m);
+    EXPECT_EQ(view.popupShows, 0);
+
+    view.inputOpen = false;
+    CaptureImage(m);
+    CaptureImage(m);
+    EXPECT_EQ(view.popupShows, 1);
+    EXPECT_EQ(view.popupMessage, QStringLiteral("LaTale Clientが起動していません"));
+    EXPECT_TRUE(run.PopupShown);
+
+    openGame(FirstPositions);
+    CaptureImage(m);
+    EXPECT_FALSE(view.popupVisible);
+    EXPECT_FALSE(run.PopupShown);
+}
+
+TEST_F(CaptureCycleTest, BackgroundWindowRetriesIn15SecondsAndFeedsTheGraphEvery481Attempts) {
+    openGame(FirstPositions);
+    const WindowId other =
+        platform.addWindow(QStringLiteral("other"), QImage(10, 10, QImage::Format_RGB32));
+    platform.setForeground(other);
+    run.LvNow = 99;
+
+    CaptureImage(m);
+    EXPECT_EQ(run.NextCaptureTime, platform.now().addSecs(15));
+    EXPECT_EQ(run.LvNow, 99);
+    for (int i = 1; i < 481; ++i) {
+        CaptureImage(m);
+    }
+    ASSERT_EQ(graph.samples.size(), 1u);
+    EXPECT_EQ(graph.samples[0].rateE, Currency());
+    EXPECT_EQ(run.BackgroundCount, 0);
+    for (int i = 0; i < 480; ++i) {
+        CaptureImage(m);
+    }
+    EXPECT_EQ(graph.samples.size(), 1u);
+
+    platform.setForeground(game);
+    CaptureImage(m);
+    EXPECT_EQ(run.BackgroundCount, 0);
+    EXPECT_EQ(run.LvNow, 57);
+}
+
+TEST_F(CaptureCycleTest, LayoutIsFoundAndLostAsTheStatusBarMoves) {
+    openGame(StatusBar{QStringLiteral("57"), std::nullopt, QStringLiteral("500"), true});
+    CaptureImage(m);
+    EXPECT_EQ(run.LayoutMode, 2);  // money in region 4, Exp nowhere
+    EXPECT_EQ(run.ExpNow, Currency::fromInt(-1));
+
+    show(StatusBar{QStringLiteral("57"), QStringLiteral("1.00"), std::nullopt, true});
+    CaptureImage(m);
+    EXPECT_EQ(run.LayoutMode, 2);  // one value alone keeps the layout
+    EXPECT_EQ(run.MoneyNow, Currency::fromInt(-1));
+
+    show(FirstPositions);
+    CaptureImage(m);
+    EXPECT_EQ(run.LayoutMode, 0);  // neither read where the layout says
+    CaptureImage(m);
+    EXPECT_EQ(run.LayoutMode, 1);
+
+    show(StatusBar{QStringLiteral("57"), QStringLiteral("1.00"), std::nullopt, true});
+    run.LayoutMode = 0;
+    CaptureImage(m);
+    EXPECT_EQ(run.LayoutMode, 2);  // Exp in region 3 decides too
+
+    show(StatusBar{QStringLiteral("57"), std::nullopt, std::nullopt, false});
+    run.LayoutMode = 0;
+    CaptureImage(m);
+    EXPECT_EQ(run.LayoutMode, 0);
+    EXPECT_EQ(run.ExpNow, Currency::fromInt(-1));
+    EXPECT_EQ(run.MoneyNow, Currency::fromInt(-1));
+}
+
+TEST_F(CaptureCycleTest, DebugModeShowsTheFiveRegions) {
+    openGame(FirstPositions);
+    CaptureImage(m);
+    EXPECT_TRUE(view.previews[0].isNull());
+    run.DebugMode = true;
+    CaptureImage(m);
+    for (int i = 0; i < RegionCount; ++i) {
+        EXPECT_EQ(view.previews[i].size(),
+                  QSize(settings.CaptureRect[i].Width, settings.CaptureRect[i].Height));
+    }
+    EXPECT_EQ(view.previews[0], paint(FirstPositions).copy(0, 0, 40, 11));
+}
+
+TEST_F(CaptureCycleTest, ClosingStopsCaptures) {
+    openGame(FirstPositions);
+    run.Closing = true;
+    CaptureImage(m);
+    EXPECT_TRUE(debugLines().isEmpty());
+}
+
+}  // namespace bm::test

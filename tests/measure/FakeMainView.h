@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QImage>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+#include "measure/GraphSink.h"
+#include "measure/MainView.h"
+#include "measure/ResultPanel.h"
+#include "settings/Settings.h"
+
+namespace bm::test {
+
+// Records what the measuring logic asks of the main window.
+class FakeMainView : public MainView {
+public:
+    QString logBox;  // everything appended, untrimmed
+    ResultPanel panel;
+    int frameRefreshes = 0;
+    int popupShows = 0;
+    bool popupVisible = false;
+    QString popupMessage;
+    bool inputOpen = false;
+    std::array<QImage, RegionCount> previews{};
+    bool captureTimer = false;
+    int watchInterval = 0;
+    bool watchTimer = false;
+    bool runEnabled = true;
+    QString runCaption = QStringLiteral("開始");
+    bool stopEnabled = false;
+    bool suspendRed = false;
+    bool testButtons = true;
+    QString elapse;
+    int raised = 0;
+    int graphRedraws = 0;
+    std::array<QString, 3> recognition{};
+
+    void setRecognitionLabel(int cat, const QString& text) override { recognition[cat] = text; }
+    void appendLog(const QString& text) override { logBox += text; }
+    void showResultPanel(const ResultPanel& p) override { panel = p; }
+    void refreshFrame1() override { ++frameRefreshes; }
+    void showPopupMessage(const QString& message, const QString&, int) override {
+        ++popupShows;
+        popupVisible = true;
+        popupMessage = message;
+    }
+    void hidePopupMessage() override { popupVisible = false; }
+    void resetPopupSize() override {}
+    bool inputDialogOpen() const override { return inputOpen; }
+    void setCapturePreview(int index, const QImage& picture) override { previews[index] = picture; }
+    QImage capturePreview(int index) const override { return previews[index]; }
+    void setCaptureTimerEnabled(bool enabled) override { captureTimer = enabled; }
+    bool captureTimerEnabled() const override { return captureTimer; }
+    void setWatchTimer(int intervalMs, bool enabled) override {
+        watchInterval = intervalMs;
+        watchTimer = enabled;
+    }
+    void setRunMenu(bool run, const QString& caption, bool stop) override {
+        runEnabled = run;
+        runCaption = caption;
+        stopEnabled = stop;
+    }
+    void setSuspendButtonRed(bool red) override { suspendRed = red; }
+    void setTestButtonsEnabled(bool enabled) override { testButtons = enabled; }
+    void setElapseLabel(const QString& text) override { elapse = text; }
+    void bringToFront() override { ++raised; }
+    void setWaitCursor(bool) override {}
+    void graphDataDisplay(int, float) override { ++graphRedraws; }
+};
+
+// Records the graph samples.
+class FakeGraph : public GraphSink {
+public:
+    struct Sample {
+        Currency rateE;
+        Currency rateM;
+    };
+    std::vector<Sample> samples;
+    void AddGraphData(Currency e, Currency m, int, int, double) override {
+        samples.push_back({e, m});
+    }
+};
+
+}  // namespace bm::test

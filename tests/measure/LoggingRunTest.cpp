@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "MeasureFixture.h"
+#include "measure/LoggingRun.h"
+#include "measure/MeasureCommands.h"
+
+namespace bm::test {
+
+namespace {
+
+const QString Header =
+    QStringLiteral(" 月日 時刻    Lv    獲得Exp        獲得ELY   経過    Exp時給     ELY時給 \r\n");
+
+class LoggingRunTest : public MeasureFixture {
+protected:
+    LoggingRunTest() {
+        for (int i = 0; i < 2; ++i) {
+            settings.AutoRunPath[i] = folder.file(QStringLiteral("app%1.txt").arg(i + 1));
+            TempFolder::writeBytes(settings.AutoRunPath[i], "x");
+        }
+        settings.AutoRunEnabled = {false, false};
+        settings.AutoRun2Delay = 5;
+        settings.StartDelay = 0;
+    }
+    QStringList launched() const { return platform.started + platform.opened; }
+
+    // Run active, capture timer, suspended, menuRun enabled and caption,
+    // menuStop enabled, suspend button red.
+    using State = std::tuple<bool, bool, bool, bool, QString, bool, bool>;
+    State state() const {
+        return {!run.LogStartStamp.isEmpty(),
+                view.captureTimer,
+                run.SuspendMode,
+                view.runEnabled,
+                view.runCaption,
+                view.stopEnabled,
+                view.suspendRed};
+    }
+    const State Stopped{false, false, false, true, QStringLiteral("開始"), false, false};
+    const State Running{true, true, false, false, QStringLiteral("ロギング"), true, false};
+    const State Suspended{true, false, true, false, QStringLiteral("ロギング"), true, true};
+};
+
+}  // namespace
+
+TEST_F(LoggingRunTest, StartLaunchesBothApplicationsWithTheDelayBetween) {
+    settings.AutoRunEnabled = {true, true};
+    const QDateTime started = platform.now();
+    ChangeLogging(m, 4096);
+
+    EXPECT_EQ(launched(), (QStringList{settings.AutoRunPath[0], settings.AutoRunPath[1]}));
+    // 0.5 s after each launch, 5 s between them.
+    EXPECT_GE(started.msecsTo(platform.now()), 6000);
+    EXPECT_LT(started.msecsTo(platform.now()), 6100);
+    EXPECT_NEAR(platform.now().msecsTo(run.NextCaptureTime), 15000, 10);
+    EXPECT_EQ(run.LogStartStamp, platform.now().toString(QStringLiteral("yyyyMMddHHmm")));
+    EXPECT_EQ(view.logBox, Header);
+    EXPECT_EQ(state(), Running);
+}
+
+TEST_F(LoggingRunTest, SecondApplicationAloneStartsWithoutTheDelay) {
+    settings.AutoRunEnabled = {false, true};
+    const QDateTime started = platform.now();
+    ChangeLogging(m, 4096);
+    EXPECT_EQ(launched(), QStringList{settings.AutoRunPath[1]});
+    EXPECT_LT(started.msecsTo(platform.now()), 1000);
+}
+
+TEST_F(LoggingRunTest, ClosingDuringTheDelayEndsTheStart) {
+    settings.AutoRunEnabled = {true, true};
+    run.Closing = true;
+    ChangeLogging(m, 4096);
+    EXPECT_EQ(launched(), QStringList{settings.AutoRunPath[0]});
+    EXPECT_TRUE(run.LogStartStamp.isEmpty());
+    EXPECT_FALSE(view.captureTimer);
+}
+
+TEST_F(LoggingRunTest, StopDropsTheReferencesButKeepsTheMoneyReference) {
+    ChangeLogging(m, 4096);
+    run.ExpData[1] = Currency::fromInt(12);
+    run.ExpSeconds[1] = 100;
+    run.LvData[1] = 50;
+    run.MoneyData[1] = Currency::fromInt(1000);
+    run.MoneySeconds[1] = 100;
+    view.popupVisible = run.PopupShown = true;
+
+    ChangeLogging(m, 8192);
+    EXPECT_EQ(state(), Stopped);
+    EXPECT_FALSE(view.popupVisible);
+    EXPECT_EQ(run.ExpData[1], Currency());
+    EXPECT_EQ(run.ExpSeconds[1], 0);
+    EXPECT_EQ(run.LvData[1], 0);
+    EXPECT_EQ(run.MoneyData[1], Currency::fromInt(1000));
+    EXPECT_EQ(run.MoneySeconds[1], 100);
+
+    ChangeLogging(m, 1234);  // unknown modes do nothing
+    EXPECT_EQ(state(), Stopped);
+}
+
+TEST_F(LoggingRunTest, SuspensionFollowsTheStateTable) {
+    ChangeSuspend(m, 0);  // nothing to suspend while stopped
+    EXPECT_EQ(state(), Stopped);
+    EXPECT_EQ(debugLines(), QStringList{QStringLiteral("Suspend Mode On ")});
+
+    RunMenuCommand(m);
+    EXPECT_EQ(state(), Running);
+    TempStopCommand(m);
+    EXPECT_EQ(state(), Suspended);
+
+    // Resume with the button: 10 seconds, then the tick captures if due.
+    run.NextCaptureTime = platform.now();
+    const QDateTime resumed = platform.now();
+    TempStopCommand(m);
+    EXPECT_EQ(state(), Running);
+    EXPECT_GE(resumed.msecsTo(platform.now()), 10000);
+    EXPECT_TRUE(debugLines().contains(QStringLiteral("CaptureImage0")));
+
+    TempStopCommand(m);
+    StopMenuCommand(m);
+    EXPECT_EQ(state(), Stopped);
+    EXPECT_EQ(debugLines().last(), QStringLiteral("Loging Stop ･･･ End "));
+}
+
+TEST_F(LoggingRunTest, ResumeByGestureCapturesAtOnce) {
+    RunMenuCommand(m);
+    ChangeSuspend(m, 0);
+    run.NextCaptureTime = platform.now();
+    const QDateTime resumed = platform.now();
+    ChangeSuspend(m, 0);
+    EXPECT_LT(resumed.msecsTo(platform.now()), 100);
+    EXPECT_TRUE(debugLines().contains(QStringLiteral("CaptureImage0")));
+}
+
+}  // namespace bm::test

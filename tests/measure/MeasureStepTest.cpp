@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include "MeasureFixture.h"
+#include "measure/MeasureStep.h"
+#include "util/Cp932.h"
+
+namespace bm::test {
+
+namespace {
+
+const QString Header =
+    QStringLiteral(" 月日 時刻    Lv    獲得Exp        獲得ELY   経過    Exp時給     ELY時給 ");
+
+class MeasureStepTest : public MeasureFixture {
+protected:
+    MeasureStepTest() {
+        settings.PayRecordCsv = false;
+        settings.PayRecordMonthly = false;
+        settings.GraphShow = true;
+        settings.GraphAverageCount = 5;
+        startRun();
+    }
+};
+
+struct NgCase {
+    std::int32_t lv;
+    std::int64_t exp;
+    std::int64_t money;
+    const char* text;
+};
+
+class MeasureStepNg : public MeasureStepTest, public ::testing::WithParamInterface<NgCase> {};
+
+}  // namespace
+
+TEST_P(MeasureStepNg, MissingReadingsAreNamedAndRetriedSoon) {
+    measure(50, 1234, 1000);  // a baseline that must survive the failures
+    const auto references =
+        std::make_tuple(run.ExpData, run.ExpSeconds, run.MoneyData, run.MoneySeconds, run.LvData);
+    view.logBox.clear();
+    advanceSeconds(180);
+
+    const NgCase c = GetParam();
+    measure(c.lv, c.exp, c.money);
+
+    const QString line = QStringLiteral("12/05 14:33  認識失敗  ") + QString::fromUtf8(c.text);
+    EXPECT_EQ(view.logBox, line + QStringLiteral("\r\n"));
+    EXPECT_EQ(run.NextCaptureTime, platform.now().addSecs(15));
+    EXPECT_EQ(debugLines().last(), QStringLiteral("ImageRecognition misstep :") + line);
+    EXPECT_EQ(references, std::make_tuple(run.ExpData, run.ExpSeconds, run.MoneyData,
+                                          run.MoneySeconds, run.LvData));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllCombinations, MeasureStepNg,
+    ::testing::Values(NgCase{-1, -1, -1, "全部 NG"}, NgCase{50, -1, -1, "ExpとMoney NG"},
+                      NgCase{-1, 1234, -1, "LvとMoney NG"}, NgCase{50, 1234, -1, "Money NG"},
+                      NgCase{-1, -1, 0, "LvとExp NG"}, NgCase{50, -1, 0, "Exp NG"},
+                      NgCase{-1, 1234, 0, "Lv NG"}));
+
+TEST_F(MeasureStepTest, FirstAcceptedCaptureIsABaselineWithAHeaderInTheRecordFile) {
+    measure(50, 1234, 1000);
+
+    EXPECT_EQ(view.logBox, QStringLiteral("12/05 14:30   50   12.34 ％          1,000 \r\n"));
+    EXPECT_EQ(payRecord(), cp932::encode(QStringLiteral(
+                               " 月日 時刻      Lv         Exp             ELY         獲得Exp  "
+                               "         獲得ELY     経過(分)   Exp時給(%)     ELY時給(k) \r\n")));
+    EXPECT_EQ(view.panel.lblStartLv, QStringLiteral("50"));
+    EXPECT_EQ(view.panel.lblStartExp, QStringLiteral("12.34 ％"));
+    EXPECT_EQ(view.panel.lblStartMoney, QStringLiteral("1000"));
+    EXPECT_TRUE(debugLines().contains(QStringLiteral("Fast ImageRecognition ")));
+    EXPECT_TRUE(graph.samples.empty());
+}
+
+TEST_F(MeasureStepTest, ExpGainInTenMinutesGivesItsHourlyRateAndARecordLine) {
+    measure(50, 1234, 1000);
+    view.logBox.clear();
+    advanceSeconds(600);
+    measure(50, 1500, 1000);
+
+    EXPECT_EQ(view.logBox, QStringLiteral("12/05 14:40   50    2.66 ％              0   10.0   "
+                                          "15.96 ％         0.0 \r\n"));
+    const QByteArray record = payRecord();
+    const QByteArray lastLine = record.mid(record.indexOf("\r\n") + 2);
+    EXPECT_EQ(lastLine, cp932::encode(QStringLiteral(
+                            "12/05 14:40     50        15.00             1,000         2.66     "
+                            "             0       10.0          15.96            0.00 \r\n")));
+    ASSERT_EQ(graph.samples.size(), 1u);
+    EXPECT_EQ(graph.samples[0].rateE.toString(), QStringLiteral("15.96"));
+    EXPECT_EQ(graph.samples[0].rateM, Currency());
+    EXPECT_EQ(view.panel.lblElapseExp, QStringLiteral("2.66 ％"));
+}
+
+TEST_F(MeasureStepTest, MoneyGainIsCountedInThousandsPerHour) {
+    measure(50, 1234, 1000);
+    view.logBox.clear();
+    advanceSeconds(600);
+    measure(50, 1234, 6000);
+
+    EXPECT_EQ(view.logBox, QStringLiteral("12/05 14:40   50    0.00 ％          5,000    0.0    "
+                                          "0.00 ％        30.0 \r\n"));
+    EXPECT_EQ(graph.samples.back().rateM.toString(), QStringLiteral("30"));
+}
+
+TEST_F(MeasureStepTest, IdleIntervalsCountForNeitherRate) {
+    measure(50, 1000, 1000);
+    view.logBox.clear();
+    const QByteArray recordBefore = payRecord();
+
+    advanceSeconds(3600);  // an hour without any change
+    measure(50, 1000, 1000);
+    EXPECT_TRUE(view.logBox.isEmpty());
+    EXPECT_EQ(payRecord(), recordBefore);
+    ASSERT_EQ(graph.samples.size(), 1u);
+    EXPECT_EQ(graph.samples[0].rateE, Currency());
+
+    advanceSeconds(360);
+    measure(50, 1100, 1360);
+    EXPECT_EQ(run.ExpSeconds[2], 360);
+    EXPECT_EQ(run.MoneySeconds[2], 360);
+    EXPECT_EQ(graph.samples.back().rateE.toString(), QStringLiteral("10"));
+    EXPECT_EQ(graph.samples.back().rateM.toString(), QStringLiteral("3.6"));
+}
+
+TEST_F(MeasureStepTest, EachLevelGainedCountsAsAHundredPercent) {
+    measure(50, 9950, 1000);
+    advanceSeconds(600);
+    measure(51, 30, 1000);
+    EXPECT_EQ(run.ExpData[2].toString(), QStringLiteral("0.8"));
+    advanceSeconds(600);
+    measure(53, 40, 1000);  // two more levels: still the same character
+    EXPECT_EQ(run.ExpData[2].toString(), QStringLiteral("200.1"));
+    EXPECT_EQ(reseeds, 0);
+}
+
+TEST_F(MeasureStepTest, LevelUpByThreeOrDownIsAnotherCharacter) {
+    for (const int newLevel : {53, 49}) {
+        SCOPED_TRACE(newLevel);
+        run = RunState{};
+        startRun();
+        graph.samples.clear();
+        view.logBox.clear();
+        run.WatchExpData[3] = Currency::fromInt(5);
+        measure(50, 1234, 1000);
+        advanceSeconds(600);
+        run.LayoutMode = 2;
+        measure(newLevel, 500, 2000);
+
+        EXPECT_TRUE(view.logBox.contains(QStringLiteral("キャラクタチェンジ検出\r\n") +
+                                         QStringLiteral(" 経過: ")));
+        EXPECT_TRUE(view.logBox.contains(Header + QStringLiteral("\r\n")));
+        EXPECT_EQ(run.LayoutMode, 0);
+        EXPECT_EQ(run.WatchExpData[3], Currency());
+        EXPECT_EQ(view.panel.lblStartLv, QString::number(newLevel));
+        // The new character's first capture is its baseline: no gains line.
+        EXPECT_TRUE(view.logBox.endsWith(QStringLiteral("    5.00 ％          2,000 \r\n")));
+        EXPECT_EQ(run.ExpSeconds[1], run.ExpSeconds[0]);
+        EXPECT_EQ(run.MoneyData[1], Currency::fromInt(2000));
+        // The averaged curve starts afresh.
+        EXPECT_EQ(graph.samples.size(), 4u);
+    }
+    EXPECT_EQ(reseeds, 2);
+}
+
+TEST_F(MeasureStepTest, ANewRunIsBaselinedButKeepsTheMoneyReference) {
+    measure(50, 1234, 1000);
+    advanceSeconds(600);
+    measure(50, 1300, 2000);
+
+    run.LogStartStamp.clear();  // stop, as the Stop menu does
+    run.ExpData[1] = Currency();
+    run.ExpSeconds[1] = 0;
+    run.LvData[1] = 0;
+    advanceSeconds(600);
+    startRun();
+    view.logBox.clear();
+
+    measure(50, 1400, 2500);
+    EXPECT_EQ(view.logBox, QStringLiteral("12/05 14:50   50   14.00 ％          2,500 \r\n"));
+    advanceSeconds(600);
+    measure(50, 1500, 4000);
+    // Money since the last accepted capture of the previous run, 20 minutes ago.
+    EXPECT_EQ(run.MoneyData[2], Currency::fromInt(2000));
+    EXPECT_EQ(run.MoneySeconds[2], 1200);
+    EXPECT_EQ(run.ExpSeconds[2], 600);
+}
+
+TEST(MeasureClock, SecondsRoundHalfToEvenAndSurviveTheClockWrap) {
+    FakePlatform platform;
+    platform.setTick(2500);
+    EXPECT_EQ(ClockSeconds(platform), 2);
+    platform.setTick(3500);
+    EXPECT_EQ(ClockSeconds(platform), 4);
+    platform.setTick(4294967295u);
+    EXPECT_EQ(ClockSeconds(platform), 4294967);
+
+    EXPECT_EQ(SecondsBetween(100, 700), 600);
+    EXPECT_EQ(SecondsBetween(4294900, 533), 600);
+}
+
+}  // namespace bm::test
