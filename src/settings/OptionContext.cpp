@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 
+#include "capture/ScreenshotCommands.h"
 #include "records/DebugLog.h"
 #include "settings/ClickableLabel.h"
 #include "settings/FormInputCheck.h"
@@ -34,6 +35,14 @@ NumberInput InputThrough(FormInputCheck& dialog) {
                      const InputNumber& increment, const QString& msg, const QString& title) {
         return dialog.InputCheckBox(min, max, ini, increment, msg, title);
     };
+}
+
+OptionServices StandardOptionServices(FormInputCheck& dialog, const ScreenTable& screens) {
+    OptionServices services;
+    services.input = InputThrough(dialog);
+    services.regionCapture = &RegionCaptureAndSave;
+    services.screens = screens;
+    return services;
 }
 
 OptionContext::OptionContext(AppContext& app, OptionsHost& host, OptionServices& services,

@@ -48,6 +48,11 @@ struct OptionServices {
 // Numeric input through the program's one numeric input dialog.
 NumberInput InputThrough(FormInputCheck& dialog);
 
+// The services of the program: input through `dialog`, the platform's
+// choosers, the region test that captures the window in front and saves the
+// pictures, and the standard resolutions of `screens`.
+OptionServices StandardOptionServices(FormInputCheck& dialog, const ScreenTable& screens);
+
 // What the pages of the options dialog share: the state they edit, the main
 // window they act on, the services, and the refresh of every control.
 class OptionContext {
