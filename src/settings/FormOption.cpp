@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -144,6 +145,12 @@ void FormOption::followReplacedSettings(bool graphWasOn, bool gesturesWereOn) {
     }
     if (s.GestureEnabled != gesturesWereOn) {
         oc_.host.setGesturesLoaded(s.GestureEnabled);
+    }
+}
+
+void FormOption::clearPreviews() {
+    for (int i = 0; i < RegionCount; ++i) {
+        regions_->showPreview(i, QImage());
     }
 }
 

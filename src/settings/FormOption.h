@@ -32,6 +32,10 @@ public:
     // becomes active and after every change that touches several controls.
     void Activate();
 
+    // Empties the five region previews (the menu does this before showing
+    // the dialog, so old pictures are not taken for new ones).
+    void clearPreviews();
+
     // The index (0..4) of the visible page.
     int CurrentTab() const { return currentTab_; }
 

@@ -102,7 +102,11 @@ OptionPageRegions::OptionPageRegions(OptionContext& oc, QWidget* parent)
 
 void OptionPageRegions::showPreview(int region, const QImage& picture) {
     if (region >= 0 && region < static_cast<int>(picCapture_.size())) {
-        picCapture_[region]->setPixmap(QPixmap::fromImage(picture));
+        if (picture.isNull()) {
+            picCapture_[region]->clear();
+        } else {
+            picCapture_[region]->setPixmap(QPixmap::fromImage(picture));
+        }
     }
 }
 

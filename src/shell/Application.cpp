@@ -6,6 +6,8 @@
 #include "records/DebugLog.h"
 #include "settings/ConfigFile.h"
 #include "settings/FormInputCheck.h"
+#include "settings/FormOption.h"
+#include "settings/OptionContext.h"
 #include "settings/SettingsDefaults.h"
 #include "shell/FormMain.h"
 #include "shell/InstanceLock.h"
@@ -60,11 +62,24 @@ bool Application::Main() {
     screens_ = MakeScreenTable();
 
     input_ = std::make_unique<FormInputCheck>(*prompt_);
-    main_ = std::make_unique<FormMain>(*ctx_, FormMain::Services{*random_, *input_, {}});
+    main_ = std::make_unique<FormMain>(
+        *ctx_, FormMain::Services{*random_, *input_, [this] { showOptions(); }});
     prompt_->setParent(main_.get());
     main_->Load();
     trap.report(*log_, QStringLiteral("Main"));
     return true;
+}
+
+void Application::showOptions() {
+    // Created on first use, then hidden and shown again; not modal.
+    if (!options_) {
+        options_ =
+            std::make_unique<FormOption>(*ctx_, *main_, StandardOptionServices(*input_, screens_));
+    }
+    options_->clearPreviews();
+    options_->show();
+    options_->raise();
+    options_->activateWindow();
 }
 
 }  // namespace bm

@@ -13,7 +13,7 @@ namespace bm {
 class DebugLog;
 class FormInputCheck;
 class FormMain;
-class FormOptionHost;
+class FormOption;
 class InstanceLock;
 class MessageBoxPrompt;
 class Platform;
@@ -46,6 +46,9 @@ private:
     std::unique_ptr<RandomGenerator> random_;
     std::unique_ptr<FormInputCheck> input_;
     std::unique_ptr<FormMain> main_;
+    std::unique_ptr<FormOption> options_;
+
+    void showOptions();
 };
 
 }  // namespace bm
