@@ -36,8 +36,9 @@ sim_pid=
 program_pid=
 sleep_pid=
 cleanup() {
+  # A process ended by the signal reports failure; that is no failure here.
   for pid in $sleep_pid $program_pid $sim_pid; do
-    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    { kill "$pid" && wait "$pid"; } 2>/dev/null || true
   done
   return 0
 }
@@ -84,3 +85,4 @@ while kill -0 "$program_pid" 2>/dev/null; do
   sleep 60 & sleep_pid=$!; wait $sleep_pid
 done
 echo "demo: done; the pay records are in $demo/log, the debug log is $demo/debug.txt"
+exit 0

@@ -109,6 +109,14 @@ void FormMainUi::build(QMainWindow* window) {
             grid->addWidget(cells[r][c], r + 1, c + 1);
         }
     }
+    // A time label holds a whole time stamp; the level needs three digits.
+    for (QLabel* time : {lblStartTime, lblEndTime, lblElapseTime}) {
+        time->setMinimumWidth(
+            time->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00:00")) + 8);
+    }
+    for (QLabel* lv : {lblStartLv, lblEndLv, lblElapseLv}) {
+        lv->setMinimumWidth(lv->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 8);
+    }
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(2, 1);
     grid->setColumnStretch(3, 2);
