@@ -136,6 +136,7 @@ TEST(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
     EXPECT_GT(colours.size(), 8) << "the window shows hardly anything";
 
     ASSERT_TRUE(program.close()) << program.output().toStdString();
+    EXPECT_EQ(program.exitCode(), 0);
     const QStringList log = program.logMessages();
     EXPECT_TRUE(inOrder(log, {QStringLiteral("Closing Program ･･･ "),
                               QStringLiteral("Measure Result Data Display Complete "),

@@ -106,6 +106,10 @@ bool ProgramHarness::close(int timeoutMs) {
     return process_.waitForFinished(timeoutMs);
 }
 
+int ProgramHarness::exitCode() const {
+    return !running() && process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+}
+
 QString ProgramHarness::output() {
     return QString::fromLocal8Bit(process_.readAll());
 }

@@ -46,6 +46,8 @@ public:
     // Asks the main window to close the way the window manager's close
     // button does, and waits for the program to end.
     bool close(int timeoutMs = 20000);
+    // The program's exit code once it has ended normally; -1 otherwise.
+    int exitCode() const;
     // What the program wrote on its standard output and error, for failure messages.
     QString output();
 
