@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QTextDocument>
 
 namespace bm {
 
@@ -108,6 +109,14 @@ void FormMainUi::build(QMainWindow* window) {
             grid->addWidget(cells[r][c], r + 1, c + 1);
         }
     }
+    // A time label holds a whole time stamp; the level needs three digits.
+    for (QLabel* time : {lblStartTime, lblEndTime, lblElapseTime}) {
+        time->setMinimumWidth(
+            time->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00:00")) + 8);
+    }
+    for (QLabel* lv : {lblStartLv, lblEndLv, lblElapseLv}) {
+        lv->setMinimumWidth(lv->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 8);
+    }
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(2, 1);
     grid->setColumnStretch(3, 2);
@@ -130,6 +139,9 @@ void FormMainUi::build(QMainWindow* window) {
     txtLog->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     txtLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The titles start where the box's text starts: past its frame and the
+    // document's margin, so that they stand over their columns.
+    lblLog_t->setIndent(txtLog->frameWidth() + qRound(txtLog->document()->documentMargin()));
 
     frmDebug = named(new QGroupBox(central), QStringLiteral("frmDebug"));
     cmdCapture = named(new QPushButton(QStringLiteral("キャプチャ"), frmDebug),
