@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QRegularExpression>
+#include <QSet>
+#include <QThread>
+
+#include "ProgramHarness.h"
+#include "SimProcess.h"
+#include "platform/x11/X11Platform.h"
+#include "util/Cp932.h"
+
+namespace bm {
+namespace {
+
+const QString GameTitle = QStringLiteral("LaTale Client");
+
+// True when `wanted` occurs in `lines` in this order (other lines between).
+bool inOrder(const QStringList& lines, const QStringList& wanted) {
+    qsizetype at = 0;
+    for (const QString& w : wanted) {
+        at = lines.indexOf(w, at);
+        if (at < 0) {
+            return false;
+        }
+        ++at;
+    }
+    return true;
+}
+
+// A column of the text pay record: the value right-aligned, one blank after.
+QString column(const QString& value, int width) {
+    return value.rightJustified(width - 1) + QLatin1Char(' ');
+}
+
+// The record line after the stand-in went from 57 / 12.34 % / 1,234,567 to
+// 57 / 15.00 % / 1,240,000, `seconds` after the first capture, without
+// its leading time: the capture timer's ten-second steps decide the exact
+// interval.
+QString recordAfter(int seconds) {
+    const QString sep = QStringLiteral("  ");
+    const QString minutes = QString::number((seconds / 6) / 10.0, 'f', 1);
+    const QString expRate = QString::number(2.66 * 3600 / seconds, 'f', 2);
+    const QString moneyRate = QString::number(5433 * 3.6 / seconds, 'f', 2);
+    return sep + column(QStringLiteral("57"), 6) + sep + column(QStringLiteral("15.00"), 11) + sep +
+           column(QStringLiteral("1,240,000"), 16) + sep + column(QStringLiteral("2.66"), 11) +
+           sep + column(QStringLiteral("5,433"), 17) + sep + column(minutes, 9) + sep +
+           column(expRate, 13) + sep + column(moneyRate, 14);
+}
+
+TEST(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
+    test::SimProcess sim{{QStringLiteral("--pos"), QStringLiteral("40,40"), QStringLiteral("--lv"),
+                          QStringLiteral("57"), QStringLiteral("--exp"), QStringLiteral("12.34"),
+                          QStringLiteral("--money"), QStringLiteral("1234567")}};
+    ASSERT_TRUE(sim.ready()) << sim.errors().toStdString();
+    test::ProgramHarness program;
+    ASSERT_TRUE(program.ready());
+
+    Settings s = program.standInSettings();
+    s.CaptureInterval = 1;
+    s.AutoStart = true;
+    s.StartDelay = 0;
+    s.GraphShow = true;
+    s.PayRecordCsv = false;
+    s.PayRecordMonthly = false;
+    s.ShotCheckEnabled = false;
+    // Below the stand-in, so the main window never covers it.
+    s.WindowLeft = 10;
+    s.WindowTop = 240;
+    ASSERT_TRUE(program.writeSettings(s));
+
+    ASSERT_TRUE(program.start()) << program.output().toStdString();
+    EXPECT_TRUE(inOrder(
+        program.logMessages(),
+        {QStringLiteral("Starting Program  ") + test::ProgramHarness::programTitle(),
+         QStringLiteral("Execute Folder : ") + program.programFolder(),
+         QStringLiteral("Result of System File Check : No Problem "),
+         QStringLiteral("Reading ConfigFile ･･･ End "), QStringLiteral("Log AutoStart ･･･ "),
+         QStringLiteral("Program StartUp Complete ")}))
+        << program.logMessages().join(QLatin1Char('\n')).toStdString();
+
+    // The game must be in front for a capture to happen.
+    ASSERT_NE(program.mainWindow(), 0u);
+    ASSERT_TRUE(program.activate(GameTitle));
+
+    // The first capture (15 s after the start) takes the baseline and
+    // begins the pay record with its header.
+    ASSERT_TRUE(test::waitUntil([&] { return !program.payRecordFiles().isEmpty(); }, 45000))
+        << program.logMessages().join(QLatin1Char('\n')).toStdString();
+    const QStringList files = program.payRecordFiles();
+    ASSERT_EQ(files.size(), 1);
+    const QString record = program.file(QStringLiteral("log/") + files[0]);
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^給与明細\\d{12}\\.txt$")).match(files[0]).hasMatch())
+        << files[0].toStdString();
+    const QByteArray header = cp932::encode(QStringLiteral(
+        " 月日 時刻      Lv         Exp             ELY         獲得Exp           獲得ELY     "
+        "経過(分)   Exp時給(%)     ELY時給(k) \r\n"));
+    EXPECT_EQ(test::ProgramHarness::readBytes(record), header);
+
+    // New figures before the second capture, a minute later.
+    ASSERT_TRUE(sim.send(QStringLiteral("exp 15.00 money 1240000")));
+    ASSERT_TRUE(test::waitUntil(
+        [&] { return test::ProgramHarness::readBytes(record).size() > header.size(); }, 90000))
+        << program.logMessages().join(QLatin1Char('\n')).toStdString();
+    QThread::msleep(200);  // the line is written in one call; let it finish
+    const QByteArray bytes = test::ProgramHarness::readBytes(record);
+    ASSERT_TRUE(bytes.startsWith(header));
+    const QString line = cp932::decode(bytes.mid(header.size()));
+    ASSERT_TRUE(line.endsWith(QStringLiteral("\r\n")));
+    const QDateTime when = QDateTime::fromString(line.left(11), QStringLiteral("MM/dd HH:mm"));
+    EXPECT_TRUE(when.isValid()) << line.toStdString();
+    QStringList candidates;
+    for (int seconds = 50; seconds <= 85; ++seconds) {
+        candidates << recordAfter(seconds) + QStringLiteral("\r\n");
+    }
+    EXPECT_TRUE(candidates.contains(line.mid(11))) << line.toStdString();
+    // Every byte is the encoding of the text (the Japanese header included).
+    EXPECT_EQ(cp932::encode(cp932::decode(bytes)), bytes);
+
+    // A picture of the main window during the run: the graph makes it wide.
+    const WindowId main = program.mainWindow();
+    const std::optional<WindowRect> rect = program.x11().windowRect(main);
+    ASSERT_TRUE(rect);
+    const QImage picture = program.grab(main);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), QSize(rect->width(), rect->height()));
+    EXPECT_GE(picture.width(), 710);
+    EXPECT_GE(picture.height(), 300);
+    QSet<QRgb> colours;
+    for (int y = 0; y < picture.height(); y += 7) {
+        for (int x = 0; x < picture.width(); x += 7) {
+            colours.insert(picture.pixel(x, y));
+        }
+    }
+    EXPECT_GT(colours.size(), 8) << "the window shows hardly anything";
+
+    ASSERT_TRUE(program.close()) << program.output().toStdString();
+    const QStringList log = program.logMessages();
+    EXPECT_TRUE(inOrder(log, {QStringLiteral("Closing Program ･･･ "),
+                              QStringLiteral("Measure Result Data Display Complete "),
+                              QStringLiteral("End of the Program ")}))
+        << log.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(log.count(QStringLiteral("End of the Program ")), 1);
+}
+
+}  // namespace
+}  // namespace bm

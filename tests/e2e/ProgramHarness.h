@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+#include "platform/Platform.h"
+#include "settings/Settings.h"
+
+namespace bm {
+class X11Platform;
+}
+
+namespace bm::test {
+
+// Runs the real program as a user would: from a program folder of its own
+// (the executable with its help documents beside it) with a prepared
+// settings file, on the X display in DISPLAY. The program is given its own
+// temporary folder (a sibling of the program folder, so it does not take its
+// folder for a temporary one) and its own runtime folder (so another running
+// copy's instance lock does not stop it).
+class ProgramHarness {
+public:
+    ProgramHarness();
+    ~ProgramHarness();
+    ProgramHarness(const ProgramHarness&) = delete;
+    ProgramHarness& operator=(const ProgramHarness&) = delete;
+
+    // False when the folders could not be made or the program not copied.
+    bool ready() const { return ready_; }
+    QString programFolder() const;
+    QString file(const QString& relative) const;
+
+    // The settings the stand-in is measured with, records kept in the
+    // program folder; adjust them and pass them to writeSettings.
+    Settings standInSettings() const;
+    bool writeSettings(const Settings& settings);
+
+    // Starts the program; waits until it has logged "Program StartUp Complete ".
+    bool start(int timeoutMs = 20000);
+    bool running() const { return process_.state() != QProcess::NotRunning; }
+    // Asks the main window to close the way the window manager's close
+    // button does, and waits for the program to end.
+    bool close(int timeoutMs = 20000);
+    // What the program wrote on its standard output and error, for failure messages.
+    QString output();
+
+    // The debug log's messages, without their time stamps.
+    QStringList logMessages() const;
+    // Waits until the debug log holds `message` as a whole message.
+    bool waitForLog(const QString& message, int timeoutMs);
+    // The pay record files below the program folder's log folder, by name.
+    QStringList payRecordFiles() const;
+    static QByteArray readBytes(const QString& path);
+
+    // The program's main window (by its caption), 0 when not shown.
+    WindowId mainWindow();
+    // Makes the window with this title the active one, as a click on it
+    // would; waits until it is. False when there is no such window.
+    bool activate(const QString& title, int timeoutMs = 5000);
+    // A picture of the whole window, frame included.
+    QImage grab(WindowId window);
+    X11Platform& x11() { return *x_; }
+
+    static QString programTitle();
+
+private:
+    bool sendClientMessage(WindowId window, const char* type, long data0, long data1);
+
+    QTemporaryDir root_;
+    bool ready_ = false;
+    QProcess process_;
+    std::unique_ptr<X11Platform> x_;
+};
+
+// Polls `condition` every 50 ms until it holds or the time is up.
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs);
+
+}  // namespace bm::test
