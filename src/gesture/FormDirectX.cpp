@@ -116,7 +116,7 @@ void FormDirectX::run(GestureAction action) {
             }
             break;
         case GestureAction::PrintScreen: {
-            const QString folder = s.PayRecordFolder + QStringLiteral("/ss/");
+            QString folder = s.PayRecordFolder + QStringLiteral("/ss/");
             if (!PathExists(folder)) {
                 CreateFolderTree(folder);
             }
