@@ -156,6 +156,10 @@ void FormMain::Load() {
     }
     applyRememberedWindowRect();
     show();
+    // Showing the window lays it out by the resize rules, before the
+    // gestures, timers and graph buffer are set up.
+    loaded_ = true;
+    FormResize();
     if (ctx_.settings.GestureEnabled) {
         setGesturesLoaded(true);
     }
@@ -168,8 +172,6 @@ void FormMain::Load() {
     ctx_.run.GraphOffset = 0;
     ctx_.run.GraphScale = 1.0f;
     setRunMenu(true, QStringLiteral("開始"), false);
-    loaded_ = true;
-    FormResize();
     if (ctx_.settings.AutoStart) {
         ChangeLogging(measure_, logging::Start);
         ctx_.log.WriteDebugLog(QStringLiteral("Log AutoStart ･･･ "), 0);

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QTextDocument>
 
 namespace bm {
 
@@ -130,6 +131,9 @@ void FormMainUi::build(QMainWindow* window) {
     txtLog->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     txtLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The titles start where the box's text starts: past its frame and the
+    // document's margin, so that they stand over their columns.
+    lblLog_t->setIndent(txtLog->frameWidth() + qRound(txtLog->document()->documentMargin()));
 
     frmDebug = named(new QGroupBox(central), QStringLiteral("frmDebug"));
     cmdCapture = named(new QPushButton(QStringLiteral("キャプチャ"), frmDebug),

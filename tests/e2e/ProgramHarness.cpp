@@ -120,8 +120,9 @@ QStringList ProgramHarness::logMessages() const {
 }
 
 bool ProgramHarness::waitForLog(const QString& message, int timeoutMs) {
-    return waitUntil([&] { return running() && logMessages().contains(message); }, timeoutMs) ||
-           logMessages().contains(message);
+    // A program that has ended writes nothing more.
+    waitUntil([&] { return !running() || logMessages().contains(message); }, timeoutMs);
+    return logMessages().contains(message);
 }
 
 QStringList ProgramHarness::payRecordFiles() const {

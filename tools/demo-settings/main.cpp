@@ -26,6 +26,9 @@ int main(int argc, char* argv[]) {
     s.StartDelay = 0;
     s.PayRecordMonthly = false;
     s.ShotCheckEnabled = true;
+    // Beside the stand-in (at 40,40, 320 wide), so it never covers the figures.
+    s.WindowLeft = 400;
+    s.WindowTop = 40;
     while (!args.isEmpty()) {
         const QString option = args.takeFirst();
         bool ok = true;

@@ -6,8 +6,10 @@
 #include <QImage>
 #include <cstdio>
 
-#include "platform/x11/X11Handles.h"
 #include "platform/x11/X11Platform.h"
+
+// Xlib last: its macros clash with Qt names.
+#include "platform/x11/X11Handles.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
