@@ -21,6 +21,10 @@ FormDirectX::~FormDirectX() {
 }
 
 void FormDirectX::Load() {
+    if (loaded_) {
+        return;
+    }
+    loaded_ = true;
     ctx_.log.WriteDebugLog(QStringLiteral("DirectX Loding ･･･ "), 0);
     MouseButtonSource::Failure why = MouseButtonSource::Failure::Ok;
     source_ = ctx_.platform.openMouseButtons(why);
@@ -45,11 +49,21 @@ void FormDirectX::Load() {
 }
 
 void FormDirectX::Unload() {
-    if (source_) {
-        source_.reset();
-        ctx_.log.WriteDebugLog(QStringLiteral("Mouse Events UnAcquire "), 0);
-        ctx_.log.WriteDebugLog(QStringLiteral("DirectX UnLoding ･･･ End "), 0);
+    // A window whose mouse could not be opened is loaded all the same and
+    // says so when it goes.
+    if (!loaded_) {
+        return;
     }
+    loaded_ = false;
+    if (source_) {
+        disconnect(source_.get(), nullptr, this, nullptr);
+        ctx_.log.WriteDebugLog(QStringLiteral("Mouse Events UnAcquire "), 0);
+        // The source may be delivering the notification that led here (a
+        // gesture whose beeps let the menu switch gestures off): it goes once
+        // control is back in the event loop.
+        source_.release()->deleteLater();
+    }
+    ctx_.log.WriteDebugLog(QStringLiteral("DirectX UnLoding ･･･ End "), 0);
 }
 
 void FormDirectX::DirectXEvent8_DXCallback(const QList<QPair<bool, bool>>& events) {
@@ -66,34 +80,39 @@ void FormDirectX::DirectXEvent8_DXCallback(const QList<QPair<bool, bool>>& event
 }
 
 void FormDirectX::run(GestureAction action) {
+    // The beeps and a capture wait with the event loop running, and the menu
+    // may switch gestures off (and remove this window) meanwhile: from here
+    // on only the shared state and the main window are used.
+    AppContext& ctx = ctx_;
+    FormMain& main = main_;
+    Settings& s = ctx.settings;
     const GestureRow& row = gestureRow(action);
-    Settings& s = ctx_.settings;
     switch (action) {
         case GestureAction::Suspend:
-            if (!ctx_.run.SuspendMode) {
-                main_.ChangeSuspend(0);
+            if (!ctx.run.SuspendMode) {
+                main.ChangeSuspend(0);
             }
             break;
         case GestureAction::Resume:
-            if (ctx_.run.SuspendMode) {
-                main_.ChangeSuspend(0);
+            if (ctx.run.SuspendMode) {
+                main.ChangeSuspend(0);
             }
             break;
         case GestureAction::WatchOn:
             if (!s.ShotCheckEnabled) {
                 s.ShotCheckEnabled = true;
-                main_.setWatchTimer(s.ShotCheckInterval, true);
+                main.setWatchTimer(s.ShotCheckInterval, true);
             }
             break;
         case GestureAction::WatchOff:
             if (s.ShotCheckEnabled) {
                 s.ShotCheckEnabled = false;
-                main_.setWatchTimer(s.ShotCheckInterval, false);
+                main.setWatchTimer(s.ShotCheckInterval, false);
             }
             break;
         case GestureAction::CaptureNow:
-            if (!ctx_.run.LogStartStamp.isEmpty()) {
-                main_.CaptureImage();
+            if (!ctx.run.LogStartStamp.isEmpty()) {
+                main.CaptureImage();
             }
             break;
         case GestureAction::PrintScreen: {
@@ -102,16 +121,16 @@ void FormDirectX::run(GestureAction action) {
                 CreateFolderTree(folder);
             }
             const QString base = folder + QStringLiteral("PrtScr") +
-                                 ctx_.platform.now().toString(QStringLiteral("_yyyyMMddHHmmss"));
-            SaveScreenImage(ctx_.platform, base, s.ImageExtension);
-            BeepPattern(ctx_, 3, 3, 0, 0);
-            ctx_.log.WriteDebugLog(QStringLiteral("OnLine Print Screen ･･･ End "), 0);
-            main_.appendLog(QStringLiteral("\r\n") + QString::fromUtf8(row.logLine));
+                                 ctx.platform.now().toString(QStringLiteral("_yyyyMMddHHmmss"));
+            SaveScreenImage(ctx.platform, base, s.ImageExtension);
+            BeepPattern(ctx, 3, 3, 0, 0);
+            ctx.log.WriteDebugLog(QStringLiteral("OnLine Print Screen ･･･ End "), 0);
+            main.appendLog(QStringLiteral("\r\n") + QString::fromUtf8(row.logLine));
             return;
         }
     }
-    BeepPattern(ctx_, row.beepRhythm[0], row.beepRhythm[1], row.beepRhythm[2], row.beepRhythm[3]);
-    main_.appendLog(QStringLiteral("\r\n") + QString::fromUtf8(row.logLine));
+    BeepPattern(ctx, row.beepRhythm[0], row.beepRhythm[1], row.beepRhythm[2], row.beepRhythm[3]);
+    main.appendLog(QStringLiteral("\r\n") + QString::fromUtf8(row.logLine));
 }
 
 }  // namespace bm

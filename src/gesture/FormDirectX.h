@@ -25,6 +25,8 @@ public:
 
     // Opens the mouse; a failure is logged and told, and gestures stay off.
     void Load();
+    // Closes the mouse. Once loaded, the window logs its unloading even when
+    // the mouse never opened.
     void Unload();
     bool listening() const { return source_ != nullptr; }
 
@@ -37,6 +39,7 @@ private:
     AppContext& ctx_;
     FormMain& main_;
     std::unique_ptr<MouseButtonSource> source_;
+    bool loaded_ = false;
 };
 
 }  // namespace bm

@@ -255,6 +255,8 @@ TEST_F(FormMainTest, TheSettingsMenuShowsTheStateWhenOpenedAndTheTogglesLogTheir
     EXPECT_TRUE(run.DebugMode);
     action("menuDebugMode")->trigger();
     EXPECT_FALSE(run.DebugMode);
+    // A platform without a background mouse: switching gestures on says so.
+    platform.mouseFailure = MouseButtonSource::Failure::NoInputExtension;
     action("menuGesture")->trigger();
     EXPECT_FALSE(settings.GestureEnabled);
     action("menuGesture")->trigger();
@@ -265,7 +267,6 @@ TEST_F(FormMainTest, TheSettingsMenuShowsTheStateWhenOpenedAndTheTogglesLogTheir
                               QStringLiteral("Change MouseGesture OFF･･･ End "),
                               QStringLiteral("Change MouseGesture ON･･･ End ")}))
         << log.join(QLatin1Char('\n')).toStdString();
-    // This platform has no background mouse: switching gestures on says so.
     EXPECT_TRUE(
         prompt.texts().contains(QStringLiteral("DirectInputオブジェクトが生成できません。")));
 }

@@ -109,4 +109,15 @@ void FakePlatform::pumpEvents(int maxWaitMs) {
     }
 }
 
+std::unique_ptr<MouseButtonSource> FakePlatform::openMouseButtons(MouseButtonSource::Failure& why) {
+    ++mouseOpens;
+    why = mouseFailure;
+    if (mouseFailure != MouseButtonSource::Failure::Ok) {
+        return nullptr;
+    }
+    auto source = std::make_unique<FakeMouseButtons>();
+    mouse_ = source.get();
+    return source;
+}
+
 }  // namespace bm

@@ -2,10 +2,12 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPointer>
 #include <QStringList>
 #include <map>
 
 #include "platform/Platform.h"
+#include "platform/fake/FakeMouseButtons.h"
 
 namespace bm {
 
@@ -40,21 +42,33 @@ public:
     void setProcessQtEvents(bool on) { processQtEvents_ = on; }
 
     int beeps = 0;
+    std::vector<std::uint32_t> beepTicks;  // the clock at every beep
     QStringList started;
     QStringList opened;
     int pumpCalls = 0;
+
+    // Mouse buttons: with mouseFailure other than Ok, opening fails for that
+    // reason; otherwise every opening hands out a new scripted source, which
+    // mouse() reaches while its owner keeps it (nullptr after it is gone).
+    MouseButtonSource::Failure mouseFailure = MouseButtonSource::Failure::Ok;
+    int mouseOpens = 0;
+    FakeMouseButtons* mouse() const { return mouse_.data(); }
 
     WindowId findWindowByTitle(const QString& title) override;
     WindowId foregroundWindow() override { return foreground_; }
     std::optional<WindowRect> windowRect(WindowId window) override;
     bool captureRegion(WindowId window, bool client, int x, int y, int width, int height,
                        PixelBuffer& out) override;
-    void beep() override { ++beeps; }
+    void beep() override {
+        ++beeps;
+        beepTicks.push_back(tick_);
+    }
     bool startDetached(const QString& program) override;
     bool openWithDesktop(const QString& pathOrUrl) override;
     std::uint32_t tickCount() override { return tick_; }
     QDateTime now() override { return now_; }
     void pumpEvents(int maxWaitMs) override;
+    std::unique_ptr<MouseButtonSource> openMouseButtons(MouseButtonSource::Failure& why) override;
 
 private:
     std::map<WindowId, FakeWindow> windows_;
@@ -64,6 +78,7 @@ private:
     std::uint32_t tick_ = 1000000;
     QDateTime now_;
     bool processQtEvents_ = true;
+    QPointer<FakeMouseButtons> mouse_;
 };
 
 }  // namespace bm

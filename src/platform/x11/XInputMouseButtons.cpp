@@ -5,6 +5,8 @@
 
 #include <QSocketNotifier>
 
+#include "platform/x11/X11ErrorTrap.h"
+
 namespace bm {
 
 namespace {
@@ -61,11 +63,18 @@ MouseButtonSource::Failure XInputMouseButtons::open() {
     eventMask.deviceid = XIAllMasterDevices;
     eventMask.mask_len = sizeof mask;
     eventMask.mask = mask;
-    if (XISelectEvents(dpy, DefaultRootWindow(dpy), &eventMask, 1) != Success) {
+    // Errors of this private connection would otherwise reach Xlib's
+    // default handler, which ends the program.
+    bool selected = false;
+    {
+        x11::X11ErrorTrap trap(dpy);
+        selected =
+            XISelectEvents(dpy, DefaultRootWindow(dpy), &eventMask, 1) == Success && !trap.synced();
+    }
+    if (!selected) {
         d->display.reset();
         return Failure::CannotListen;
     }
-    XSync(dpy, False);
     d->notifier = std::make_unique<QSocketNotifier>(ConnectionNumber(dpy), QSocketNotifier::Read);
     connect(d->notifier.get(), &QSocketNotifier::activated, this, &XInputMouseButtons::drain);
     // Events may already sit in Xlib's queue, where the socket notifier
