@@ -5,13 +5,13 @@
 
 #include "graph/GraphAxis.h"
 #include "graph/GraphCurves.h"
-#include "graph/GraphLabel.h"
 #include "graph/GraphPlot.h"
 #include "graph/clsGraphBuffer.h"
 #include "measure/RunState.h"
 #include "records/DebugLog.h"
 #include "settings/Settings.h"
 #include "util/AppContext.h"
+#include "util/ClickableLabel.h"
 
 namespace bm {
 
@@ -51,7 +51,8 @@ GraphFrame::GraphFrame(AppContext& ctx, MenuStateSource menuStates, QWidget* par
 
     picGraph_ = new GraphPlot(this);
     auto makeLabel = [this](const QString& name, int width, Qt::Alignment align) {
-        auto* label = new GraphLabel(name, this);
+        auto* label = new ClickableLabel(this);
+        label->setObjectName(name);
         label->resize(width, LabelHeight);
         label->setAlignment(align | Qt::AlignVCenter);
         return label;
@@ -82,12 +83,12 @@ GraphFrame::GraphFrame(AppContext& ctx, MenuStateSource menuStates, QWidget* par
     lblGraph_Tl_[0]->setToolTip(QStringLiteral(" 時間軸を一時的に現在にひとメモリ移動する "));
 
     // Only the top labels of the two value axes stretch; the others are plain.
-    connect(lblGraph_El_[0], &GraphLabel::clicked, this, &GraphFrame::scaleUp);
-    connect(lblGraph_Ml_[0], &GraphLabel::clicked, this, &GraphFrame::scaleUp);
-    connect(lblGraph_Et_, &GraphLabel::clicked, this, &GraphFrame::scaleDown);
-    connect(lblGraph_Mt_, &GraphLabel::clicked, this, &GraphFrame::scaleDown);
-    connect(lblGraph_Tl_[1], &GraphLabel::clicked, this, &GraphFrame::oldView);
-    connect(lblGraph_Tl_[0], &GraphLabel::clicked, this, &GraphFrame::newView);
+    connect(lblGraph_El_[0], &ClickableLabel::clicked, this, &GraphFrame::scaleUp);
+    connect(lblGraph_Ml_[0], &ClickableLabel::clicked, this, &GraphFrame::scaleUp);
+    connect(lblGraph_Et_, &ClickableLabel::clicked, this, &GraphFrame::scaleDown);
+    connect(lblGraph_Mt_, &ClickableLabel::clicked, this, &GraphFrame::scaleDown);
+    connect(lblGraph_Tl_[1], &ClickableLabel::clicked, this, &GraphFrame::oldView);
+    connect(lblGraph_Tl_[0], &ClickableLabel::clicked, this, &GraphFrame::newView);
     connect(picGraph_, &GraphPlot::clicked, this, &GraphFrame::refresh);
 }
 

@@ -9,7 +9,7 @@ namespace bm {
 
 struct AppContext;
 class clsGraphBuffer;
-class GraphLabel;
+class ClickableLabel;
 class GraphPlot;
 
 // The graph frame at the right of the main window (frmGraph): the plot of
@@ -60,12 +60,12 @@ private:
     clsGraphBuffer* data_ = nullptr;
 
     GraphPlot* picGraph_ = nullptr;
-    std::array<GraphLabel*, 4> lblGraph_El_{};
-    std::array<GraphLabel*, 4> lblGraph_Ml_{};
-    GraphLabel* lblGraph_Et_ = nullptr;
-    GraphLabel* lblGraph_Mt_ = nullptr;
-    GraphLabel* lblGraph_Tt_ = nullptr;
-    std::array<GraphLabel*, 2> lblGraph_Tl_{};
+    std::array<ClickableLabel*, 4> lblGraph_El_{};
+    std::array<ClickableLabel*, 4> lblGraph_Ml_{};
+    ClickableLabel* lblGraph_Et_ = nullptr;
+    ClickableLabel* lblGraph_Mt_ = nullptr;
+    ClickableLabel* lblGraph_Tt_ = nullptr;
+    std::array<ClickableLabel*, 2> lblGraph_Tl_{};
 };
 
 }  // namespace bm

@@ -9,10 +9,10 @@
 
 #include "capture/ScreenshotCommands.h"
 #include "records/DebugLog.h"
-#include "settings/ClickableLabel.h"
 #include "settings/FormInputCheck.h"
 #include "settings/SettingBounds.h"
 #include "util/AppContext.h"
+#include "util/ClickableLabel.h"
 #include "util/Prompt.h"
 
 namespace bm {
@@ -52,6 +52,10 @@ OptionContext::OptionContext(AppContext& app, OptionsHost& host, OptionServices&
 ClickableLabel* OptionContext::numberLabel(QWidget* parent, const QString& name,
                                            const NumericSetting& bounds, std::int32_t& value) {
     auto* label = new ClickableLabel(parent);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("-00000")) + 8);
     label->setObjectName(name);
     label->setText(QString::number(value));
     numbers_.emplace_back(label, &value);

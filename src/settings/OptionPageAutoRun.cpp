@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "settings/ClickableLabel.h"
+#include "util/ClickableLabel.h"
 #include "settings/OptionContext.h"
 #include "settings/SettingBounds.h"
 #include "settings/Settings.h"

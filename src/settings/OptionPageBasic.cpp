@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "settings/ClickableLabel.h"
+#include "util/ClickableLabel.h"
 #include "settings/OptionContext.h"
 #include "settings/SettingBounds.h"
 #include "settings/Settings.h"

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "settings/ClickableLabel.h"
+#include "util/ClickableLabel.h"
 #include "settings/OptionContext.h"
 #include "settings/OptionRules.h"
 #include "settings/OptionsHost.h"

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 
 #include "measure/RunState.h"
-#include "settings/ClickableLabel.h"
+#include "util/ClickableLabel.h"
 #include "settings/OptionContext.h"
 #include "settings/OptionsHost.h"
 #include "settings/SettingBounds.h"

@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "settings/ClickableLabel.h"
+#include "util/ClickableLabel.h"
 #include "settings/OptionContext.h"
 #include "settings/SettingBounds.h"
 #include "settings/Settings.h"

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "settings/ClickableLabel.h"
+#include "util/ClickableLabel.h"
 #include "settings/FormInputCheck.h"
 #include "settings/OptionTestSupport.h"
 #include "settings/SettingBounds.h"

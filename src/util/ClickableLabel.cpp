@@ -1,15 +1,10 @@
-#include "settings/ClickableLabel.h"
+#include "util/ClickableLabel.h"
 
 #include <QMouseEvent>
 
 namespace bm {
 
-ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setCursor(Qt::PointingHandCursor);
-    setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-00000")) + 8);
-}
+ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {}
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;

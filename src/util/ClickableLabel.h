@@ -4,12 +4,13 @@
 
 namespace bm {
 
-// A label of the graph frame that reacts to a click (left button pressed
-// and released over it), like the axis labels that scale and move the view.
-class GraphLabel : public QLabel {
+// A label that reacts to a left click like a button: the numeric settings
+// of the options dialog and the graph's axis labels.
+class ClickableLabel : public QLabel {
     Q_OBJECT
+
 public:
-    explicit GraphLabel(const QString& name, QWidget* parent);
+    explicit ClickableLabel(QWidget* parent = nullptr);
 
 signals:
     void clicked();
