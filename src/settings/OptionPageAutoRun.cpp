@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "util/ClickableLabel.h"
 #include "settings/OptionContext.h"
 #include "settings/SettingBounds.h"
 #include "settings/Settings.h"
 #include "util/AppContext.h"
+#include "util/ClickableLabel.h"
 #include "util/Launcher.h"
 #include "util/PathUtil.h"
 #include "util/ProgramPaths.h"

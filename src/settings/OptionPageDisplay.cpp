@@ -7,13 +7,13 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "util/ClickableLabel.h"
 #include "settings/OptionContext.h"
 #include "settings/OptionRules.h"
 #include "settings/OptionsHost.h"
 #include "settings/SettingBounds.h"
 #include "settings/Settings.h"
 #include "util/AppContext.h"
+#include "util/ClickableLabel.h"
 
 namespace bm {
 

@@ -8,12 +8,12 @@
 #include <QRadioButton>
 
 #include "measure/RunState.h"
-#include "util/ClickableLabel.h"
 #include "settings/OptionContext.h"
 #include "settings/OptionsHost.h"
 #include "settings/SettingBounds.h"
 #include "settings/Settings.h"
 #include "util/AppContext.h"
+#include "util/ClickableLabel.h"
 
 namespace bm {
 

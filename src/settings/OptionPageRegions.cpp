@@ -8,12 +8,12 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "util/ClickableLabel.h"
 #include "settings/OptionContext.h"
 #include "settings/SettingBounds.h"
 #include "settings/Settings.h"
 #include "settings/SettingsDefaults.h"
 #include "util/AppContext.h"
+#include "util/ClickableLabel.h"
 
 namespace bm {
 

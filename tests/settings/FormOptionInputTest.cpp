@@ -4,11 +4,11 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "util/ClickableLabel.h"
 #include "settings/FormInputCheck.h"
 #include "settings/OptionTestSupport.h"
 #include "settings/SettingBounds.h"
 #include "settings/SettingsDefaults.h"
+#include "util/ClickableLabel.h"
 
 namespace bm {
 namespace {
