@@ -45,17 +45,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# Waits up to 10 s for a window whose title matches the pattern.
-window_of() {
-  for _ in $(seq 100); do
-    if id=$(xdotool search --name "$1" 2>/dev/null | head -n1) && [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
-}
+source "$root/scripts/x11-windows.sh"
 
 "$build/bin/statusbar-sim" --pos 40,40 --script "$root/tools/statusbar-sim/demo.txt" \
   >"$demo/statusbar-sim.log" 2>&1 &

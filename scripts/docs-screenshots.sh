@@ -25,16 +25,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-window_of() {
-  for _ in $(seq 100); do
-    if id=$(xdotool search --name "$1" 2>/dev/null | head -n1) && [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
-}
+source "$root/scripts/x11-windows.sh"
 
 "$build/bin/statusbar-sim" --pos 40,40 --script - >/dev/null 2>&1 <<'SCRIPT' &
 at 0 lv 57 exp 12.34 money 1234567

@@ -8,25 +8,15 @@
 #include "ProgramHarness.h"
 #include "SimProcess.h"
 #include "platform/x11/X11Platform.h"
+#include "support/TextLines.h"
 #include "util/Cp932.h"
 
 namespace bm {
 namespace {
 
-const QString GameTitle = QStringLiteral("LaTale Client");
+using test::inOrder;
 
-// True when `wanted` occurs in `lines` in this order (other lines between).
-bool inOrder(const QStringList& lines, const QStringList& wanted) {
-    qsizetype at = 0;
-    for (const QString& w : wanted) {
-        at = lines.indexOf(w, at);
-        if (at < 0) {
-            return false;
-        }
-        ++at;
-    }
-    return true;
-}
+const QString GameTitle = QStringLiteral("LaTale Client");
 
 // A column of the text pay record: the value right-aligned, one blank after.
 QString column(const QString& value, int width) {

@@ -58,16 +58,4 @@ int FormMainFixture::clientHeight() const {
     return main->centralWidget()->height();
 }
 
-bool inOrder(const QStringList& lines, const QStringList& wanted) {
-    qsizetype at = 0;
-    for (const QString& w : wanted) {
-        at = lines.indexOf(w, at);
-        if (at < 0) {
-            return false;
-        }
-        ++at;
-    }
-    return true;
-}
-
 }  // namespace bm::test

@@ -12,6 +12,7 @@
 #include "shell/FormMain.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
+#include "support/TextLines.h"
 #include "util/AppContext.h"
 #include "util/ProgramPaths.h"
 #include "util/RandomTools.h"
@@ -57,8 +58,5 @@ protected:
 private:
     qsizetype seen_ = 0;
 };
-
-// True when `wanted` occurs in `lines` in this order (other lines between).
-bool inOrder(const QStringList& lines, const QStringList& wanted);
 
 }  // namespace bm::test
