@@ -16,7 +16,6 @@ FormVersion::FormVersion(AppContext& ctx, LaunchHooks hooks, QWidget* parent)
       ctx_(ctx),
       hooks_(std::move(hooks)) {
     setObjectName(QStringLiteral("FormVersion"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("バージョン情報"));
 
     auto* lblName = new QLabel(QStringLiteral("Brindlemark  for  LaTale"), this);

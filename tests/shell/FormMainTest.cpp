@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -289,6 +290,29 @@ TEST_F(FormMainTest, TheHelpMenuOpensTheDocumentsBesideTheProgram) {
     EXPECT_TRUE(inOrder(logMessages(), {QStringLiteral("Click : Show Quick Reference "),
                                         QStringLiteral("Click : Show Read Me "),
                                         QStringLiteral("Click : Show How To Use ")}));
+}
+
+TEST_F(FormMainTest, TheVersionWindowOpensModallyAndClosesWithoutEndingTheProgram) {
+    load();
+    // The window is modal: close it from inside its own event loop, once by
+    // its close box and once by Escape, as a user would.
+    for (int way = 0; way < 2; ++way) {
+        QTimer::singleShot(0, main.get(), [way] {
+            QWidget* version = QApplication::activeModalWidget();
+            ASSERT_NE(version, nullptr);
+            EXPECT_EQ(version->objectName(), QStringLiteral("FormVersion"));
+            if (way == 0) {
+                version->close();
+            } else {
+                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QApplication::sendEvent(version, &escape);
+            }
+        });
+        action("menuVersion")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+    EXPECT_EQ(logMessages().count(QStringLiteral("Click : VersionInformation ")), 2);
 }
 
 }  // namespace

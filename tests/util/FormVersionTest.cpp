@@ -82,11 +82,5 @@ TEST_F(FormVersionTest, LinkOpensOnEverySecondClickWithThePointers) {
     EXPECT_EQ(t.platform.opened.size(), 2);
 }
 
-TEST_F(FormVersionTest, ClosingDeletesTheWindow) {
-    form->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(form.isNull());
-}
-
 }  // namespace
 }  // namespace bm
