@@ -19,6 +19,10 @@ std::int32_t clampToInt32(std::int64_t v) {
 
 }  // namespace
 
+std::int32_t SecondsToMilliseconds(std::int32_t seconds) {
+    return clampToInt32(std::int64_t{seconds} * 1000);
+}
+
 double GetMilliseconds(Platform& platform) {
     const auto t = static_cast<std::int32_t>(platform.tickCount());
     return t >= 0 ? static_cast<double>(t) : static_cast<double>(t) + 4294967296.0;

@@ -72,7 +72,7 @@ std::array<QString, 4> MoneyAxisLabels(std::int32_t top) {
             fmt::grouped(tenths(tenfold / 2)), fmt::grouped(tenths(tenfold / 4))};
 }
 
-QString TimeAxisCaption(std::int32_t spanMinutes) {
+QString TimeAxisCaption(std::int64_t spanMinutes) {
     return QStringLiteral("経過時間(") + QString::number(spanMinutes / 4) +
            QStringLiteral("分間隔)");
 }

@@ -23,6 +23,6 @@ std::array<QString, 4> ExpAxisLabels(std::int32_t top);
 std::array<QString, 4> MoneyAxisLabels(std::int32_t top);
 // Caption of the time axis for `spanMinutes` across the plot: the minutes
 // per vertical grid division.
-QString TimeAxisCaption(std::int32_t spanMinutes);
+QString TimeAxisCaption(std::int64_t spanMinutes);
 
 }  // namespace bm

@@ -40,16 +40,26 @@ struct Plot {
                 std::clamp(roundHalfEven(y), -clip, clip)};
     }
 
-    // The value of sample offset + i, or nothing (recorded) when the sample
-    // lies outside the buffer.
+    // The value of sample offset + i, or nothing (recorded once) when the
+    // sample lies outside the buffer. The index is checked here rather than
+    // left to the buffer's exception, which would be thrown for every
+    // position a long time axis runs past the buffer.
     bool read(std::int32_t i, Field field, Currency& out) const {
-        try {
-            out = (data.Value(offset + i).*field)();
-            return true;
-        } catch (const ErrorNumber& e) {
-            trap.fail(e.number, e.description);
+        const std::int64_t index = std::int64_t{offset} + i;
+        if (index < 0 || index >= data.BufferSize()) {
+            if (!trap) {
+                trap.fail(errcode::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+            }
             return false;
         }
+        out = (data.Value(static_cast<std::int32_t>(index)).*field)();
+        return true;
+    }
+
+    // The positions past this one lie beyond the buffer's oldest sample.
+    std::int32_t lastInBuffer() const {
+        const std::int64_t last = std::int64_t{data.BufferSize()} - 1 - offset;
+        return static_cast<std::int32_t>(std::clamp<std::int64_t>(last, -1, points - 1));
     }
 
     // skipUnread: samples of exactly -1 leave no vertex. hiddenStart: a first
@@ -59,12 +69,17 @@ struct Plot {
         const Currency unread = Currency::fromInt(-1);
         auto y = [&](Currency v) { return height - v.toDouble() * factor; };
         std::vector<QPointF> out;
-        out.reserve(static_cast<size_t>(std::max(points, 0)));
+        const std::int32_t last = lastInBuffer();
+        out.reserve(static_cast<size_t>(std::max(last + 1, 0)));
         Currency v;
         if (read(0, field, v) && !(hiddenStart && v == unread)) {
             out.emplace_back(width, y(v));
         }
-        for (std::int32_t i = 1; i < points; ++i) {
+        if (last < points - 1) {
+            Currency unused;
+            read(points - 1, field, unused);  // records the sample out of range
+        }
+        for (std::int32_t i = 1; i <= last; ++i) {
             if (!read(i, field, v) || (skipUnread && v == unread)) {
                 continue;
             }

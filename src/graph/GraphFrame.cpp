@@ -154,7 +154,8 @@ void GraphFrame::GraphDataDisplay(std::int32_t offset, float scale) {
 
     // Labels.
     ErrorTrap labelTrap;
-    const std::int32_t span = ctx_.settings.CaptureInterval * points;
+    // Minutes across the plot, in 64 bits: the product of two settings.
+    const std::int64_t span = std::int64_t{ctx_.settings.CaptureInterval} * points;
     std::int32_t expTop = 0;
     std::int32_t moneyTop = 0;
     if (data_ != nullptr) {
@@ -210,19 +211,21 @@ void GraphFrame::oldView() {
     const std::int32_t points = ctx_.settings.GraphPoints;
     if (data_ != nullptr) {
         // The oldest visible sample stops one short of the buffer's end.
-        std::int32_t offset = ctx_.run.GraphOffset + points / 4;
-        const std::int32_t length = data_->BufferSize();
+        // 64-bit sums, so that no offset or point count can wrap.
+        std::int64_t offset = std::int64_t{ctx_.run.GraphOffset} + points / 4;
+        const std::int64_t length = data_->BufferSize();
         if (points + offset >= length) {
-            offset = std::max(length - points - 1, 0);
+            offset = std::max<std::int64_t>(length - points - 1, 0);
         }
-        ctx_.run.GraphOffset = offset;
+        ctx_.run.GraphOffset = static_cast<std::int32_t>(offset);
     }
     redraw();
 }
 
 void GraphFrame::newView() {
     ctx_.log.WriteDebugLog(QStringLiteral("Click : Graph New View "), 0);
-    ctx_.run.GraphOffset = std::max(ctx_.run.GraphOffset - ctx_.settings.GraphPoints / 4, 0);
+    ctx_.run.GraphOffset = static_cast<std::int32_t>(std::max<std::int64_t>(
+        std::int64_t{ctx_.run.GraphOffset} - ctx_.settings.GraphPoints / 4, 0));
     redraw();
 }
 

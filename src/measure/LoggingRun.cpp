@@ -11,8 +11,12 @@
 #include "measure/RunState.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
+#include "records/PayRecord.h"
 #include "settings/Settings.h"
+#include "util/AppContext.h"
 #include "util/Launcher.h"
+#include "util/ProgramPaths.h"
+#include "util/Prompt.h"
 
 namespace bm {
 
@@ -29,16 +33,32 @@ void launch(MeasureContext& m, const QString& path) {
     ExecuteFile(m.app, path, kLaunchWaitMs, hooks);
 }
 
+// The record folder may have gone away or become unwritable since the
+// settings were read: the program's folder takes over before any record is
+// written, as at start-up.
+void checkRecordFolder(MeasureContext& m) {
+    Settings& s = m.app.settings;
+    if (PayRecordFolderUsable(s.PayRecordFolder)) {
+        return;
+    }
+    m.app.log.WriteDebugLog(QStringLiteral("Pay Record Folder Unusable : ") + s.PayRecordFolder, 0);
+    s.PayRecordFolder = m.app.paths.writeFolder;
+    m.app.prompt.tell(PayRecordFolderReplaced, QStringLiteral("ロギング開始"));
+}
+
 void startRun(MeasureContext& m) {
     RunState& run = m.app.run;
     const Settings& s = m.app.settings;
+    checkRecordFolder(m);
+    run.PayRecordPending.clear();
+    run.PayRecordPopupShown = false;
     m.view.setRunMenu(false, QStringLiteral("ロギング"), true);
     if (s.AutoRunEnabled[0]) {
         launch(m, s.AutoRunPath[0]);
     }
     if (s.AutoRunEnabled[1]) {
         if (s.AutoRunEnabled[0]) {
-            WaitMilliseconds(m.app.platform, s.AutoRun2Delay * 1000);
+            WaitMilliseconds(m.app.platform, SecondsToMilliseconds(s.AutoRun2Delay));
             if (run.Closing) {
                 return;
             }
@@ -50,7 +70,7 @@ void startRun(MeasureContext& m) {
     run.NextCaptureTime = now.addSecs(FirstCaptureSeconds);
     run.LogStartStamp = now.toString(QStringLiteral("yyyyMMddHHmm"));
     m.view.appendLog(LogColumnHeader + QStringLiteral("\r\n"));
-    WaitMilliseconds(m.app.platform, s.StartDelay * 1000);
+    WaitMilliseconds(m.app.platform, SecondsToMilliseconds(s.StartDelay));
 }
 
 void stopRun(MeasureContext& m) {
@@ -59,6 +79,8 @@ void stopRun(MeasureContext& m) {
     run.PopupShown = false;
     m.view.setRunMenu(true, QStringLiteral("開始"), false);
     m.view.setCaptureTimerEnabled(false);
+    // Lines kept back by an unwritable folder go out now, or to the debug log.
+    EndPayRecord(m.app);
     run.LogStartStamp.clear();
     // The next run starts with a new baseline; the money reference stays.
     run.ExpData[1] = Currency();
@@ -98,7 +120,8 @@ void ChangeSuspend(MeasureContext& m, std::int32_t waitSec) {
         m.app.log.WriteDebugLog(QStringLiteral("Suspend Mode Off "));
         if (!run.LogStartStamp.isEmpty()) {
             trapped(trap, [&] { m.view.setCaptureTimerEnabled(true); });
-            trapped(trap, [&] { WaitMilliseconds(m.app.platform, waitSec * 1000); });
+            trapped(trap,
+                    [&] { WaitMilliseconds(m.app.platform, SecondsToMilliseconds(waitSec)); });
             trapped(trap, [&] { CaptureTimerTick(m); });
         }
     } else {

@@ -21,6 +21,10 @@ namespace bm {
 const QString LogColumnHeader =
     QStringLiteral(" 月日 時刻    Lv    獲得Exp        獲得ELY   経過    Exp時給     ELY時給 ");
 
+const QString PayRecordFolderPopup = QStringLiteral(
+    "時給記録フォルダが不正のため\r\n給与明細を書き込めません。\r\n"
+    "書き込めるようになった時点でまとめて記録します。");
+
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
@@ -28,6 +32,22 @@ const QString CrLf = QStringLiteral("\r\n");
 constexpr int RetrySeconds = 15;
 // Seconds the 32-bit millisecond clock runs before it starts again at 0.
 constexpr std::int32_t ClockWrapSeconds = 4294967;
+
+// Writes to the pay record file. A line that cannot be written stays in
+// memory (WritePayRecord keeps it) and the popup tells the user once per
+// failure, so that the rest of the evening is not measured into nothing.
+void writeRecord(MeasureContext& m, const QString& line, int mode) {
+    RunState& run = m.app.run;
+    if (WritePayRecord(m.app, line, mode)) {
+        run.PayRecordPopupShown = false;
+        return;
+    }
+    if (!run.PayRecordPopupShown && !m.view.inputDialogOpen()) {
+        m.view.showPopupMessage(PayRecordFolderPopup, QStringLiteral("エラー"), 14);
+        run.PopupShown = true;
+        run.PayRecordPopupShown = true;
+    }
+}
 
 // Which readings are missing, as the log box names them.
 QString missingReadings(bool lvRead, bool expRead, bool moneyRead) {
@@ -115,7 +135,7 @@ void takeBaseline(MeasureContext& m, const QString& stamp, std::int32_t t) {
     const QString line = stamp + FormatColumn(run.LvNow, 6, 1, 0, false) +
                          FormatColumn(fmt::percent(run.ExpData[0]), 11, 1, 0, false) +
                          FormatColumn(run.MoneyNow, 15, 1, 0, false);
-    WritePayRecord(m.app, QString(), 1);
+    writeRecord(m, QString(), 1);
     m.view.appendLog(line + CrLf);
     DisplayResult(m, display::Start);
     m.app.log.WriteDebugLog(QStringLiteral("Fast ImageRecognition "));
@@ -229,7 +249,7 @@ void MeasureStep(MeasureContext& m) {
     record.minutes = minutes;
     record.expRate = expRate;
     record.moneyRate = moneyRate;
-    WritePayRecord(m.app, BuildPayRecordLine(record, s.PayRecordCsv), 0);
+    writeRecord(m, BuildPayRecordLine(record, s.PayRecordCsv), 0);
 }
 
 }  // namespace bm

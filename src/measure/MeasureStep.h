@@ -12,6 +12,8 @@ class Platform;
 // The log box's column header, written when a run starts and after a
 // character change.
 extern const QString LogColumnHeader;
+// The popup shown when a pay record line cannot be written during a run.
+extern const QString PayRecordFolderPopup;
 
 // Validates the latest readings, detects a change of character, computes
 // the gains and hourly rates since the previous accepted capture and writes

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -30,6 +31,12 @@ struct RunState {
     // Measuring run and suspension.
     QString LogStartStamp;  // "yyyymmddhhmm" while a run is active, else empty
     bool SuspendMode = false;
+    // Pay record lines (no line ends) that could not be written, oldest
+    // first; they go out before the next line, or when the run ends.
+    QStringList PayRecordPending;
+    // The popup about an unwritable record folder has been shown for the
+    // current failure.
+    bool PayRecordPopupShown = false;
 
     // Program-wide flags.
     bool DebugMode = false;

@@ -1,6 +1,7 @@
 #include "records/PayRecord.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
 
@@ -12,6 +13,7 @@
 #include "util/Cp932.h"
 #include "util/NumberFormat.h"
 #include "util/PathUtil.h"
+#include "util/ProgramPaths.h"
 
 namespace bm {
 
@@ -110,15 +112,85 @@ QString PayRecordPath(const Settings& settings, const QString& logStartStamp) {
            ext;
 }
 
+namespace {
+
+void reportWriteFailure(AppContext& ctx) {
+    ErrorTrap trap;
+    trap.fail(errcode::PathFileAccessError, QStringLiteral("Path/File access error"));
+    trap.report(ctx.log, QStringLiteral("WritePayRecord"));
+}
+
+QString logFolderOf(const Settings& s) {
+    QString folder = s.PayRecordFolder + QStringLiteral("/log/");
+    if (!PathExists(folder)) {
+        CreateFolderTree(folder);
+    }
+    return folder;
+}
+
+}  // namespace
+
+const QString PayRecordFolderReplaced =
+    QStringLiteral("時給記録フォルダが不正のため\r\nデフォルトフォルダに変更しました。");
+
+bool PayRecordFolderUsable(const QString& folder) {
+    if (folder.isEmpty()) {
+        return false;
+    }
+    if (!PathExists(folder)) {
+        // CreateFolderTree makes it when the first record is written.
+        QString parent = QFileInfo(folder).absolutePath();
+        while (!PathExists(parent) && QFileInfo(parent).absolutePath() != parent) {
+            parent = QFileInfo(parent).absolutePath();
+        }
+        return isWritableFolder(parent);
+    }
+    const QString log = folder + QStringLiteral("/log");
+    return isWritableFolder(folder) && (!PathExists(log) || isWritableFolder(log));
+}
+
+bool FlushPayRecord(AppContext& ctx) {
+    QStringList& pending = ctx.run.PayRecordPending;
+    if (pending.isEmpty() || ctx.run.LogStartStamp.isEmpty()) {
+        return pending.isEmpty();
+    }
+    logFolderOf(ctx.settings);
+    const QString path = PayRecordPath(ctx.settings, ctx.run.LogStartStamp);
+    const QString header = PayRecordHeader(ctx.settings.PayRecordCsv);
+    const bool exists = QFile::exists(path);
+    QString text;
+    if (pending.first() != header) {
+        if (!exists) {
+            text = header + lineEnd;
+        }
+    } else if (exists && ctx.settings.PayRecordMonthly) {
+        // A monthly file already has its one header.
+        pending.removeFirst();
+    }
+    if (!pending.isEmpty()) {
+        text += pending.join(lineEnd) + lineEnd;
+    }
+    if (!appendToFile(path, text)) {
+        return false;
+    }
+    pending.clear();
+    return true;
+}
+
 bool WritePayRecord(AppContext& ctx, const QString& line, int mode) {
     const QString stamp = ctx.run.LogStartStamp;
     if (stamp.isEmpty()) {
         return true;
     }
-    QString folder = ctx.settings.PayRecordFolder + QStringLiteral("/log/");
-    if (!PathExists(folder)) {
-        CreateFolderTree(folder);
+    const QString header = PayRecordHeader(ctx.settings.PayRecordCsv);
+    // Whatever this call writes, or keeps when it cannot.
+    const QString own = mode == 1 ? header : line;
+    if (!FlushPayRecord(ctx)) {
+        ctx.run.PayRecordPending.append(own);
+        reportWriteFailure(ctx);
+        return false;
     }
+    logFolderOf(ctx.settings);
     const QString path = PayRecordPath(ctx.settings, stamp);
     const bool exists = QFile::exists(path);
     QString text;
@@ -130,15 +202,24 @@ bool WritePayRecord(AppContext& ctx, const QString& line, int mode) {
     } else {
         // A new file starts with the header alone. An existing per-run file
         // keeps its lines; the fresh header goes after them.
-        text = PayRecordHeader(ctx.settings.PayRecordCsv) + lineEnd;
+        text = header + lineEnd;
     }
     if (appendToFile(path, text)) {
         return true;
     }
-    ErrorTrap trap;
-    trap.fail(errcode::PathFileAccessError, QStringLiteral("Path/File access error"));
-    trap.report(ctx.log, QStringLiteral("WritePayRecord"));
+    ctx.run.PayRecordPending.append(own);
+    reportWriteFailure(ctx);
     return false;
+}
+
+void EndPayRecord(AppContext& ctx) {
+    if (FlushPayRecord(ctx)) {
+        return;
+    }
+    for (const QString& kept : ctx.run.PayRecordPending) {
+        ctx.log.WriteDebugLog(QStringLiteral("Pay Record Unwritten : ") + kept, 0);
+    }
+    ctx.run.PayRecordPending.clear();
 }
 
 QString ElapsedText(const QString& later, const QString& earlier) {

@@ -51,6 +51,16 @@ QString BuildPayRecordLine(const PayRecordValues& values, bool csv);
 // stem being "yyyyMM月" (monthly) or the whole "yyyyMMddHHmm" run stamp.
 QString PayRecordPath(const Settings& settings, const QString& logStartStamp);
 
+// True when pay records can be written below the folder: it is a folder in
+// which files can be created and its "log" folder, when present, is one
+// too; a folder not made yet counts when its nearest existing parent is such
+// a folder. A path that names a file, or lies below one, is not usable.
+bool PayRecordFolderUsable(const QString& folder);
+
+// The message shown when the record folder is replaced by the program's
+// folder because it cannot be used.
+extern const QString PayRecordFolderReplaced;
+
 // Writes to the pay record file of the current run; does nothing outside a
 // run. mode 1 asks for the header: a missing file is created with the header
 // alone, an existing per-run file gets a fresh header after the lines it
@@ -58,8 +68,18 @@ QString PayRecordPath(const Settings& settings, const QString& logStartStamp);
 // `line` (no line end); when the file has gone missing it is created with
 // the header alone instead and the next call appends. The file is opened
 // and closed on every call and each line goes out in one write. Returns
-// false (and logs an error line) when the file could not be written.
+// false (and logs an error line) when the file could not be written; the
+// line (or the header) is then kept in RunState::PayRecordPending and goes
+// out, in order and before anything else, with the next call that can write.
 bool WritePayRecord(AppContext& ctx, const QString& line, int mode);
+
+// Writes the kept lines, if any (a missing file gets its header first).
+// True when nothing is left.
+bool FlushPayRecord(AppContext& ctx);
+
+// The end of a run: kept lines are written when the file can be written
+// now; otherwise each goes to the debug log, so that no record is lost.
+void EndPayRecord(AppContext& ctx);
 
 // Days, hours and minutes from `earlier` to `later`, both "yyyy/MM/dd
 // HH:mm:ss" texts, counting minute boundaries crossed: "0日 1時 5分間".

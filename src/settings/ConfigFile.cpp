@@ -1,14 +1,22 @@
 #include "settings/ConfigFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <cstdlib>
 #include <optional>
 
 #include "records/DebugLog.h"
+#include "records/PayRecord.h"
+#include "settings/BoundSettings.h"
 #include "settings/ConfigFileRead.h"
 #include "settings/ConfigFileText.h"
 #include "settings/ConfigLineReader.h"
+#include "settings/ExactPaths.h"
 #include "settings/Settings.h"
 #include "settings/SettingsDefaults.h"
 #include "util/AppContext.h"
@@ -20,6 +28,8 @@
 namespace bm {
 
 namespace {
+
+constexpr int MaxLinkDepth = 128;
 
 const QString CurrentMarker = QStringLiteral("Ver.2.30");
 const QString ReadTitle = QStringLiteral("設定ファイル読込み");
@@ -40,6 +50,32 @@ bool looksFullScreen(const Settings& s) {
     const int toFull = std::abs(exp.X - 132) + std::abs(exp.Y - 54);
     const int toWindow = std::abs(exp.X - 135) + std::abs(exp.Y - 76);
     return toFull < toWindow;
+}
+
+// The file a save of `path` replaces: the end of its chain of symbolic
+// links, or the path itself.
+QString savedFilePath(const QString& path) {
+    QFileInfo info(path);
+    for (int depth = 0; depth < MaxLinkDepth && info.isSymLink(); ++depth) {
+        info.setFile(info.symLinkTarget());
+    }
+    return info.isSymLink() ? path : info.filePath();
+}
+
+bool syncToDisk(int fd) {
+    return fd >= 0 && ::fsync(fd) == 0;
+}
+
+// Makes a rename in the folder of `file` durable.
+bool syncFolderOf(const QString& file) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(file).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
 }
 
 class ConfigFileRun {
@@ -139,10 +175,16 @@ std::int32_t ConfigFileRun::loadCurrentFile(ErrorTrap& trap) {
         return configop::Initialise;
     }
 
-    if (!PathExists(s_.PayRecordFolder)) {
+    // Texts CP932 could not hold come back exact from Brindlemark.ini.
+    // Out-of-range numbers are brought to their bounds and logged; the file
+    // keeps them until the next save.
+    RestoreExactPaths(s_, ctx_.paths);
+    BoundSettings(s_, ctx_.log);
+    // A folder that is missing, is a file or cannot be written would lose
+    // every record of the evening.
+    if (!PathExists(s_.PayRecordFolder) || !PayRecordFolderUsable(s_.PayRecordFolder)) {
         s_.PayRecordFolder = ctx_.paths.writeFolder;
-        tell(QStringLiteral("時給記録フォルダが不正のため\r\nデフォルトフォルダに変更しました。"),
-             ReadTitle);
+        tell(PayRecordFolderReplaced, ReadTitle);
         if (next != configop::AddedItems) {
             next = configop::Save;
         }
@@ -162,6 +204,7 @@ std::int32_t ConfigFileRun::loadPredecessorFile() {
              ReadTitle);
         return configop::Initialise;
     }
+    BoundSettings(s_, ctx_.log);
     // The predecessor's general settings stay; everything else gets defaults.
     return configop::CaptureDefaults;
 }
@@ -199,7 +242,10 @@ std::int32_t ConfigFileRun::captureDefaults() {
 
 // Writes the whole file through a temporary file beside it that replaces
 // the old file only once it is complete, so a failed save never leaves a
-// truncated or empty settings file behind.
+// truncated or empty settings file behind. The temporary file is flushed to
+// the disk before the rename and the folder after it, so that a power loss
+// leaves the old file or the new one. A settings file that is a symbolic
+// link stays one: its target is replaced, beside the target.
 void ConfigFileRun::save() {
     const QByteArray bytes = cp932::encode(ConfigFileText(s_) + QStringLiteral("\r\n"));
     QSaveFile file(configFilePath(ctx_.paths));
@@ -208,8 +254,11 @@ void ConfigFileRun::save() {
     // on disk is checked as well before the old file is replaced.
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
                          file.write(bytes) == bytes.size() && file.size() == bytes.size() &&
-                         file.commit();
-    if (!written) {
+                         syncToDisk(file.handle()) && file.commit() &&
+                         syncFolderOf(savedFilePath(configFilePath(ctx_.paths)));
+    if (written) {
+        KeepExactPaths(s_, ctx_.paths);
+    } else {
         file.cancelWriting();
         tell(QStringLiteral("設定をファイルに保存できませんでした。"),
              QStringLiteral("設定ファイル書き込み"));
@@ -220,6 +269,22 @@ void ConfigFileRun::save() {
 }
 
 }  // namespace
+
+void RemoveStaleConfigTemporaries(const ProgramPaths& paths, DebugLog& log) {
+    // A save ended between writing its temporary file and the rename leaves
+    // "<name>.XXXXXX" beside the file it was to replace.
+    const QFileInfo target(savedFilePath(configFilePath(paths)));
+    const QRegularExpression stale(QStringLiteral("^") +
+                                   QRegularExpression::escape(target.fileName()) +
+                                   QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    const QDir folder = target.absoluteDir();
+    for (const QString& name : folder.entryList({target.fileName() + QStringLiteral(".*")},
+                                                QDir::Files | QDir::Hidden | QDir::System)) {
+        if (stale.match(name).hasMatch() && QFile::remove(folder.filePath(name))) {
+            log.WriteDebugLog(QStringLiteral("Stale Temporary Removed : ") + name, 0);
+        }
+    }
+}
 
 void ConfigFile(AppContext& ctx, std::int32_t operation) {
     ConfigFileRun run(ctx);

@@ -7,6 +7,7 @@ namespace bm {
 
 struct AppContext;
 struct ProgramPaths;
+class DebugLog;
 
 // Operation codes of ConfigFile. Callers pass Initialise, Load or Save; the
 // other two are the stages that initialisation runs through.
@@ -24,6 +25,10 @@ inline constexpr std::int32_t Save = 32;
 // program's settings. Every failure is handled here: the user is told what
 // matters and the rest goes to the debug log.
 void ConfigFile(AppContext& ctx, std::int32_t operation);
+
+// Removes temporary files a save left behind when it was ended before its
+// rename (a kill, a power loss). Run at start-up, before the load.
+void RemoveStaleConfigTemporaries(const ProgramPaths& paths, DebugLog& log);
 
 QString configFilePath(const ProgramPaths& paths);         // TK2LConfig.ini
 QString configBackupPath(const ProgramPaths& paths);       // TK2LConfigBack.ini

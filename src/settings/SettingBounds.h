@@ -6,7 +6,8 @@ namespace bm {
 
 // Bounds, step and prompt of a numeric setting as the options dialog
 // offers it through the numeric input dialog. Values read from the settings
-// file are taken as they are; only entry is bounded.
+// file are brought inside the same bounds when they are loaded
+// (BoundSettings.h).
 struct NumericSetting {
     std::int32_t min;
     std::int32_t max;

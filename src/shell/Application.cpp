@@ -56,6 +56,7 @@ bool Application::Main() {
     log_->WriteDebugLog(QStringLiteral("Starting Program  ") + settings_.ProgramTitle, 1);
     log_->WriteDebugLog(QStringLiteral("Execute Folder : ") + executableFolder_, 0);
     CheckSystemFiles(*log_, *prompt_);
+    RemoveStaleConfigTemporaries(paths_, *log_);
     ConfigFile(*ctx_, configop::Load);
     log_->WriteDebugLog(QStringLiteral("Reading ConfigFile ･･･ End "), 0);
     settings_.ProgramTitle = makeProgramTitle(settings_.VersionText);

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 
 #include "capture/ScreenshotCommands.h"
@@ -184,7 +185,13 @@ void FormMain::applyRememberedWindowRect() {
     const Settings& s = ctx_.settings;
     if (s.WindowWidth != 0) {
         move(s.WindowLeft, s.WindowTop);
-        resize(s.WindowWidth, s.WindowHeight);
+        // Never larger than the screen's free area: a damaged size would
+        // otherwise cost memory for a window nobody can see whole.
+        QSize size(s.WindowWidth, s.WindowHeight);
+        if (const QScreen* where = screen(); where != nullptr) {
+            size = size.boundedTo(where->availableGeometry().size());
+        }
+        resize(size);
         return;
     }
     QPoint pos = this->pos();

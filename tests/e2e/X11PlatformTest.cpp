@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QTimer>
+#include <utility>
 
 #include "GlyphReader.h"
 #include "Polling.h"
@@ -346,6 +347,19 @@ TEST(X11PlatformWithoutDisplay, AClosedConnectionFindsNothingAndCapturesBlack) {
     EXPECT_FALSE(x.captureRegion(0, true, 0, 0, 4, 3, pixels));
     EXPECT_EQ(pixels.pixels, std::vector<std::uint32_t>(12, 0u));
     x.beep();
+}
+
+TEST(X11PlatformWithoutDisplay, ASideBeyondAnyScreenIsRefusedWhateverTheOtherSide) {
+    X11Platform x(QByteArrayLiteral(":4095"));
+    // A zero side makes the pixel count 0; the other side must still count.
+    for (const auto& [w, h] :
+         {std::pair{1'000'000'000, 0}, std::pair{0, 1'000'000'000}, std::pair{40'000, 1}}) {
+        PixelBuffer pixels;
+        EXPECT_FALSE(x.captureRegion(0, true, 45, 4, w, h, pixels));
+        EXPECT_EQ(pixels.width, 0) << w << "x" << h;
+        EXPECT_EQ(pixels.height, 0);
+        EXPECT_TRUE(pixels.pixels.empty());
+    }
 }
 
 TEST(X11PlatformWithoutDisplay, PumpingEventsRunsTimersAndLastsTheWait) {

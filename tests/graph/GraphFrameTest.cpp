@@ -243,6 +243,26 @@ TEST_F(GraphFrameTest, FailuresAreTrappedAndLogged) {
               2);
 }
 
+TEST_F(GraphFrameTest, AxisFarLongerThanTheBufferDrawsWhatExistsWithoutOverflow) {
+    // Values the settings file cannot give any more, but the frame must not
+    // trust that: two billion points a day apart.
+    settings.GraphPoints = 2'000'000'000;
+    settings.CaptureInterval = 1440;
+    addSample(3, 100);
+    frame->GraphFrameDisplay();
+    EXPECT_EQ(frame->plot()->curves().rateE.size(), 512u);
+    EXPECT_EQ(label("lblGraph_Tt")->text(), QStringLiteral("経過時間(720000000000分間隔)"));
+    click("lblGraph_Tl1");
+    EXPECT_EQ(run.GraphOffset, 0);
+    run.GraphOffset = 100;
+    click("lblGraph_Tl0");
+    EXPECT_EQ(run.GraphOffset, 0);
+    // One trapped failure per drawing, not one per missing sample.
+    EXPECT_EQ(
+        logMessages().filter(QStringLiteral("Error Trap : GraphDataDisplay 2 : CODE9  ")).size(),
+        3);
+}
+
 TEST_F(GraphFrameTest, PictureShowsBothRatesInTheirColours) {
     settings.GraphPoints = 20;
     for (int i = 0; i < 24; ++i) {

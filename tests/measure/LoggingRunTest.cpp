@@ -60,6 +60,16 @@ TEST_F(LoggingRunTest, StartLaunchesBothApplicationsWithTheDelayBetween) {
     EXPECT_EQ(state(), Running);
 }
 
+TEST_F(LoggingRunTest, DelaysPastThe32BitMillisecondRangeWaitTheLongestWaitInsteadOfWrapping) {
+    // Seconds whose milliseconds no longer fit in 32 bits.
+    settings.StartDelay = 2'147'484;
+    settings.AutoRun2Delay = 4'000'000;
+    settings.AutoRunEnabled = {true, true};
+    const QDateTime started = platform.now();
+    ChangeLogging(m, 4096);
+    EXPECT_GE(started.msecsTo(platform.now()), 2 * 2'147'483'647LL);
+}
+
 TEST_F(LoggingRunTest, SecondApplicationAloneStartsWithoutTheDelay) {
     settings.AutoRunEnabled = {false, true};
     const QDateTime started = platform.now();

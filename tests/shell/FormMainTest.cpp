@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "FormMainFixture.h"
@@ -144,6 +145,16 @@ TEST_F(FormMainTest, LoadAppliesTheRememberedRectangle) {
     load();
     EXPECT_EQ(main->pos(), QPoint(120, 90));
     EXPECT_EQ(main->size(), QSize(488, 520));
+}
+
+TEST_F(FormMainTest, ARememberedSizeNeverExceedsTheScreen) {
+    // Larger than any screen: the window would take gigabytes.
+    settings.WindowWidth = 100000;
+    settings.WindowHeight = 100000;
+    load();
+    const QSize screen = main->screen()->availableGeometry().size();
+    EXPECT_LE(main->width(), screen.width());
+    EXPECT_LE(main->height(), screen.height());
 }
 
 TEST_F(FormMainTest, WithoutARememberedWidthOnlyANonZeroEdgeIsApplied) {

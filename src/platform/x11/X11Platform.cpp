@@ -132,8 +132,11 @@ bool X11Platform::captureRegion(WindowId window, bool client, int x, int y, int 
                                 PixelBuffer& out) {
     out.width = std::max(width, 0);
     out.height = std::max(height, 0);
+    // Each side is checked on its own: a zero height must not let a
+    // billion-pixel width through, which later stages would still size
+    // their text by.
     const std::int64_t count = static_cast<std::int64_t>(out.width) * out.height;
-    if (count > MaxCapturePixels) {
+    if (out.width > MaxCaptureSide || out.height > MaxCaptureSide || count > MaxCapturePixels) {
         out.width = 0;
         out.height = 0;
         out.pixels.clear();

@@ -42,6 +42,8 @@ public:
     // Largest capture accepted, in pixels; a bigger request fails with an
     // empty buffer instead of exhausting memory.
     static constexpr std::int64_t MaxCapturePixels = std::int64_t{1} << 26;
+    // Largest side accepted, in pixels (larger than any X11 screen).
+    static constexpr int MaxCaptureSide = 1 << 15;
 
 private:
     struct Impl;

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+#include "records/PayRecord.h"
+#include "settings/ConfigFile.h"
+#include "settings/ConfigTestSupport.h"
+#include "settings/ExtraSettings.h"
+#include "settings/SettingsDefaults.h"
+#include "util/Cp932.h"
+
+using namespace bm;
+using bm::test::ConfigFixture;
+using bm::test::TempFolder;
+
+namespace {
+
+// A fixture whose settings are the window-mode defaults, saved once.
+struct SavedDefaults : ConfigFixture {
+    SavedDefaults() {
+        applyGeneralDefaults(settings, folder.path());
+        applyCaptureDefaults(settings, false, false);
+        applyExtensionDefaults(settings, false);
+    }
+    void save() { ConfigFile(ctx, configop::Save); }
+    // A fresh start: the record emptied, then loaded from the file.
+    void reload() {
+        const Settings before = settings;
+        settings = Settings{};
+        settings.SearchWindowName = before.SearchWindowName;
+        settings.VersionText = before.VersionText;
+        settings.ProgramTitle = before.ProgramTitle;
+        ConfigFile(ctx, configop::Load);
+    }
+};
+
+}  // namespace
+
+TEST(SettingsSave, PathsOutsideCp932ComeBackExactWithoutAMessageOrARewrite) {
+    SavedDefaults f;
+    const QString folder = f.folder.file(QStringLiteral("léa/記録"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    f.settings.PayRecordFolder = folder;
+    f.settings.AutoRunPath[1] = f.folder.file(QStringLiteral("jeu-ü.sh"));
+    f.save();
+
+    // The settings file keeps the form the old format can hold.
+    const QStringList lines = f.fileLines();
+    EXPECT_TRUE(lines[9].startsWith(f.folder.file(QStringLiteral("l?a/記録")) +
+                                    QStringLiteral(" , 給与明細 ,")));
+    EXPECT_TRUE(lines[15].contains(QStringLiteral("jeu-?.sh")));
+    const QByteArray written = TempFolder::readBytes(f.configPath());
+
+    for (int start = 0; start < 2; ++start) {
+        f.reload();
+        EXPECT_EQ(f.settings.PayRecordFolder, folder);
+        EXPECT_EQ(f.settings.AutoRunPath[1], f.folder.file(QStringLiteral("jeu-ü.sh")));
+        EXPECT_TRUE(f.prompt.shown.empty());
+        EXPECT_EQ(TempFolder::readBytes(f.configPath()), written);
+    }
+
+    // A path edited by hand in the settings file wins over the kept one.
+    QStringList edited = lines;
+    edited[9] = f.folder.path() + QStringLiteral(" , 給与明細 , 時給ファイル保存場所");
+    f.writeLines(f.configPath(), edited);
+    f.reload();
+    EXPECT_EQ(f.settings.PayRecordFolder, f.folder.path());
+
+    // Back to a CP932 path: the kept text is forgotten.
+    f.save();
+    QSettings extra(extraSettingsPath(f.paths), QSettings::IniFormat);
+    EXPECT_FALSE(extra.contains(QStringLiteral("Paths/PayRecordFolder")));
+    EXPECT_TRUE(extra.contains(QStringLiteral("Paths/AutoRunPath2")));
+}
+
+TEST(SettingsSave, Cp932PathsLeaveNoExtraSettingsFile) {
+    SavedDefaults f;
+    f.save();
+    f.reload();
+    EXPECT_FALSE(QFileInfo::exists(extraSettingsPath(f.paths)));
+}
+
+TEST(SettingsSave, StaleTemporariesOfAnEndedSaveAreRemovedAtStartUp) {
+    ConfigFixture f;
+    const QStringList stale{QStringLiteral("TK2LConfig.ini.a1B2c3"),
+                            QStringLiteral("TK2LConfig.ini.ZZZZZZ")};
+    const QStringList kept{QStringLiteral("TK2LConfig.ini"), QStringLiteral("TK2LConfig.ini.bak"),
+                           QStringLiteral("TK2LConfig.ini.a1B2c3d"),
+                           QStringLiteral("TK2LConfigBack.ini")};
+    for (const QString& name : stale + kept) {
+        TempFolder::writeBytes(f.folder.file(name), "x");
+    }
+    RemoveStaleConfigTemporaries(f.paths, f.log);
+    for (const QString& name : stale) {
+        EXPECT_FALSE(QFileInfo::exists(f.folder.file(name))) << name.toStdString();
+        EXPECT_TRUE(f.debugLog().contains(QStringLiteral("Stale Temporary Removed : ") + name));
+    }
+    for (const QString& name : kept) {
+        EXPECT_TRUE(QFileInfo::exists(f.folder.file(name))) << name.toStdString();
+    }
+}
+
+TEST(SettingsSave, ASymbolicLinkStaysALinkAndItsTargetIsReplaced) {
+    SavedDefaults f;
+    TempFolder elsewhere;
+    const QString target = elsewhere.file(QStringLiteral("real.ini"));
+    TempFolder::writeBytes(target, "old");
+    ASSERT_TRUE(QFile::link(target, f.configPath()));
+
+    f.save();
+    EXPECT_TRUE(QFileInfo(f.configPath()).isSymLink());
+    EXPECT_EQ(QFileInfo(f.configPath()).symLinkTarget(), target);
+    EXPECT_EQ(cp932::decode(TempFolder::readBytes(target)).split(QStringLiteral("\r\n")).size(),
+              67);
+    // No temporary is left beside either.
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files), QStringList{"real.ini"});
+    EXPECT_TRUE(f.prompt.shown.empty());
+}
+
+TEST(SettingsLoad, ARecordFolderThatCannotBeWrittenIsReplacedAtStartUp) {
+    const QString message =
+        QStringLiteral("時給記録フォルダが不正のため\r\nデフォルトフォルダに変更しました。");
+    for (const QString& name :
+         {QStringLiteral("a-file"), QStringLiteral("a-file/below"), QStringLiteral("logfile")}) {
+        SavedDefaults f;
+        TempFolder::writeBytes(f.folder.file(QStringLiteral("a-file")), "x");
+        // A folder whose "log" folder is a file cannot hold records either.
+        ASSERT_TRUE(QDir().mkpath(f.folder.file(QStringLiteral("logfile"))));
+        TempFolder::writeBytes(f.folder.file(QStringLiteral("logfile/log")), "x");
+        f.settings.PayRecordFolder = f.folder.file(name);
+        f.save();
+        f.reload();
+        EXPECT_EQ(f.settings.PayRecordFolder, f.folder.path()) << name.toStdString();
+        EXPECT_EQ(f.prompt.texts(), QStringList{message});
+        EXPECT_TRUE(f.fileLines()[9].startsWith(f.folder.path() + QStringLiteral(" , ")));
+    }
+}
