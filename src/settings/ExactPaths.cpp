@@ -1,8 +1,8 @@
 #include "settings/ExactPaths.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
-#include <functional>
 
 #include "settings/ExtraSettings.h"
 #include "settings/Settings.h"
@@ -14,19 +14,13 @@ namespace {
 
 const QString Group = QStringLiteral("Paths");
 
-struct ExactText {
-    const char* key;
-    std::function<QString&(Settings&)> field;
-};
+// The texts that may hold a path, and their keys in the group.
+constexpr std::array<const char*, 4> Keys{"PayRecordFolder", "PayRecordPrefix", "AutoRunPath1",
+                                          "AutoRunPath2"};
 
-const std::array<ExactText, 4>& exactTexts() {
-    static const std::array<ExactText, 4> texts{{
-        {"PayRecordFolder", [](Settings& s) -> QString& { return s.PayRecordFolder; }},
-        {"PayRecordPrefix", [](Settings& s) -> QString& { return s.PayRecordPrefix; }},
-        {"AutoRunPath1", [](Settings& s) -> QString& { return s.AutoRunPath[0]; }},
-        {"AutoRunPath2", [](Settings& s) -> QString& { return s.AutoRunPath[1]; }},
-    }};
-    return texts;
+template <typename Record>
+auto textsOf(Record& s) {
+    return std::array{&s.PayRecordFolder, &s.PayRecordPrefix, &s.AutoRunPath[0], &s.AutoRunPath[1]};
 }
 
 // The text as the settings file gives it back.
@@ -37,22 +31,18 @@ QString storedForm(const QString& text) {
 }  // namespace
 
 void KeepExactPaths(const Settings& s, const ProgramPaths& paths) {
-    Settings copy = s;
-    bool needed = false;
-    for (const ExactText& t : exactTexts()) {
-        const QString& text = t.field(copy);
-        needed = needed || storedForm(text) != text;
-    }
+    const auto texts = textsOf(s);
+    const bool needed = std::any_of(texts.begin(), texts.end(),
+                                    [](const QString* text) { return storedForm(*text) != *text; });
     if (!needed && !QFileInfo::exists(extraSettingsPath(paths))) {
         return;
     }
     auto extra = openExtraSettings(paths);
     extra->beginGroup(Group);
-    for (const ExactText& t : exactTexts()) {
-        const QString& text = t.field(copy);
-        const QString key = QString::fromLatin1(t.key);
-        if (storedForm(text) != text) {
-            extra->setValue(key, text);
+    for (size_t i = 0; i < Keys.size(); ++i) {
+        const QString key = QString::fromLatin1(Keys[i]);
+        if (storedForm(*texts[i]) != *texts[i]) {
+            extra->setValue(key, *texts[i]);
         } else {
             extra->remove(key);
         }
@@ -66,11 +56,11 @@ void RestoreExactPaths(Settings& s, const ProgramPaths& paths) {
     }
     auto extra = openExtraSettings(paths);
     extra->beginGroup(Group);
-    for (const ExactText& t : exactTexts()) {
-        const QString exact = extra->value(QString::fromLatin1(t.key)).toString();
-        QString& text = t.field(s);
-        if (!exact.isEmpty() && text == storedForm(exact)) {
-            text = exact;
+    const auto texts = textsOf(s);
+    for (size_t i = 0; i < Keys.size(); ++i) {
+        const QString exact = extra->value(QString::fromLatin1(Keys[i])).toString();
+        if (!exact.isEmpty() && *texts[i] == storedForm(exact)) {
+            *texts[i] = exact;
         }
     }
     extra->endGroup();
