@@ -66,16 +66,14 @@ bool syncToDisk(int fd) {
     return fd >= 0 && ::fsync(fd) == 0;
 }
 
-// Makes a rename in the folder of `file` durable.
-bool syncFolderOf(const QString& file) {
+// Makes a rename in the folder of `file` durable, where the folder allows.
+void syncFolderOf(const QString& file) {
     const QByteArray folder = QFile::encodeName(QFileInfo(file).absolutePath());
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
     }
-    const bool synced = ::fsync(fd) == 0;
-    ::close(fd);
-    return synced;
 }
 
 class ConfigFileRun {
@@ -254,9 +252,11 @@ void ConfigFileRun::save() {
     // on disk is checked as well before the old file is replaced.
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
                          file.write(bytes) == bytes.size() && file.size() == bytes.size() &&
-                         syncToDisk(file.handle()) && file.commit() &&
-                         syncFolderOf(savedFilePath(configFilePath(ctx_.paths)));
+                         syncToDisk(file.handle()) && file.commit();
     if (written) {
+        // The new file is in place; a folder that cannot be synced (some
+        // file systems refuse it) makes the rename less durable, not failed.
+        syncFolderOf(savedFilePath(configFilePath(ctx_.paths)));
         KeepExactPaths(s_, ctx_.paths);
     } else {
         file.cancelWriting();
