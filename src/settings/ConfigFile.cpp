@@ -270,17 +270,45 @@ void ConfigFileRun::save() {
 
 }  // namespace
 
+namespace {
+
+// The first line of a file (up to its line break), at most a few hundred bytes.
+QByteArray firstLine(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray head = file.read(512);
+    const qsizetype end = head.indexOf('\n');
+    return end < 0 ? head : head.left(end + 1);
+}
+
+}  // namespace
+
 void RemoveStaleConfigTemporaries(const ProgramPaths& paths, DebugLog& log) {
     // A save ended between writing its temporary file and the rename leaves
-    // "<name>.XXXXXX" beside the file it was to replace.
+    // "<name>.XXXXXX" beside the file it was to replace: six random letters
+    // and digits. A name whose suffix is a plain word ("backup", "BEFORE")
+    // was given by a person, and a file that does not begin like the
+    // settings file is not one of ours: both are left alone.
     const QFileInfo target(savedFilePath(configFilePath(paths)));
     const QRegularExpression stale(QStringLiteral("^") +
                                    QRegularExpression::escape(target.fileName()) +
                                    QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    const QRegularExpression word(QStringLiteral("\\.([a-z]{6}|[A-Z]{6})$"));
+    const QByteArray header = firstLine(target.filePath());
     const QDir folder = target.absoluteDir();
     for (const QString& name : folder.entryList({target.fileName() + QStringLiteral(".*")},
                                                 QDir::Files | QDir::Hidden | QDir::System)) {
-        if (stale.match(name).hasMatch() && QFile::remove(folder.filePath(name))) {
+        if (!stale.match(name).hasMatch() || word.match(name).hasMatch()) {
+            continue;
+        }
+        const QString path = folder.filePath(name);
+        const bool ours =
+            QFileInfo(path).size() == 0 ||
+            (!header.isEmpty() &&
+             firstLine(path).startsWith(header.left(qMin(header.size(), QFileInfo(path).size()))));
+        if (ours && QFile::remove(path)) {
             log.WriteDebugLog(QStringLiteral("Stale Temporary Removed : ") + name, 0);
         }
     }

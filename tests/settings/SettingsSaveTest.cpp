@@ -84,23 +84,33 @@ TEST(SettingsSave, Cp932PathsLeaveNoExtraSettingsFile) {
 }
 
 TEST(SettingsSave, StaleTemporariesOfAnEndedSaveAreRemovedAtStartUp) {
-    ConfigFixture f;
-    const QStringList stale{QStringLiteral("TK2LConfig.ini.a1B2c3"),
-                            QStringLiteral("TK2LConfig.ini.ZZZZZZ")};
-    const QStringList kept{QStringLiteral("TK2LConfig.ini"), QStringLiteral("TK2LConfig.ini.bak"),
-                           QStringLiteral("TK2LConfig.ini.a1B2c3d"),
-                           QStringLiteral("TK2LConfigBack.ini")};
-    for (const QString& name : stale + kept) {
-        TempFolder::writeBytes(f.folder.file(name), "x");
+    SavedDefaults f;
+    f.save();
+    const QByteArray saved = TempFolder::readBytes(f.folder.file(QStringLiteral("TK2LConfig.ini")));
+    // Temporaries of a save cut short: empty, half written, or complete.
+    const QList<std::pair<QString, QByteArray>> stale{
+        {QStringLiteral("TK2LConfig.ini.a1B2c3"), {}},
+        {QStringLiteral("TK2LConfig.ini.Zq0abc"), saved.left(7)},
+        {QStringLiteral("TK2LConfig.ini.9xYzWv"), saved}};
+    // A person's own files beside it.
+    const QList<std::pair<QString, QByteArray>> kept{
+        {QStringLiteral("TK2LConfig.ini.bak"), saved},
+        {QStringLiteral("TK2LConfig.ini.backup"), saved},
+        {QStringLiteral("TK2LConfig.ini.a1B2c3d"), {}},
+        {QStringLiteral("TK2LConfig.ini.n0t3s1"), "my notes"},
+        {QStringLiteral("TK2LConfigBack.ini"), {}}};
+    for (const auto& [name, bytes] : stale + kept) {
+        TempFolder::writeBytes(f.folder.file(name), bytes);
     }
     RemoveStaleConfigTemporaries(f.paths, f.log);
-    for (const QString& name : stale) {
+    for (const auto& [name, bytes] : stale) {
         EXPECT_FALSE(QFileInfo::exists(f.folder.file(name))) << name.toStdString();
         EXPECT_TRUE(f.debugLog().contains(QStringLiteral("Stale Temporary Removed : ") + name));
     }
-    for (const QString& name : kept) {
+    for (const auto& [name, bytes] : kept) {
         EXPECT_TRUE(QFileInfo::exists(f.folder.file(name))) << name.toStdString();
     }
+    EXPECT_EQ(TempFolder::readBytes(f.folder.file(QStringLiteral("TK2LConfig.ini"))), saved);
 }
 
 TEST(SettingsSave, ASymbolicLinkStaysALinkAndItsTargetIsReplaced) {
