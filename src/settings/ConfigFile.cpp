@@ -304,10 +304,9 @@ void RemoveStaleConfigTemporaries(const ProgramPaths& paths, DebugLog& log) {
             continue;
         }
         const QString path = folder.filePath(name);
-        const bool ours =
-            QFileInfo(path).size() == 0 ||
-            (!header.isEmpty() &&
-             firstLine(path).startsWith(header.left(qMin(header.size(), QFileInfo(path).size()))));
+        // Empty, or a beginning of the settings file as it stands.
+        const QByteArray head = firstLine(path);
+        const bool ours = head.isEmpty() || header.startsWith(head);
         if (ours && QFile::remove(path)) {
             log.WriteDebugLog(QStringLiteral("Stale Temporary Removed : ") + name, 0);
         }
