@@ -32,8 +32,8 @@ rm -rf "$demo"
 mkdir -p "$demo/shots"
 cp "$build/program/brindlemark" "$root"/docs/help/* "$demo/"
 "$build/bin/demo-settings" "$demo"
-# The compact view on, beside the stand-in.
-printf '[MiniView]\nShown=true\nX=980\nY=40\n' >"$demo/Brindlemark.ini"
+# The compact view on, below the stand-in.
+printf '[MiniView]\nShown=true\nX=40\nY=240\n' >"$demo/Brindlemark.ini"
 
 sim_pid=
 program_pid=
