@@ -2,7 +2,8 @@
 # Shows the program measuring the status-bar stand-in.
 #   scripts/demo.sh [MINUTES]
 # Prepares a program folder (build/demo/: the program, its help documents
-# and a settings file with a one-minute capture interval and auto start),
+# and a settings file with a one-minute capture interval and auto start,
+# the compact view switched on),
 # starts the stand-in with the schedule tools/statusbar-sim/demo.txt and
 # the program beside it, and saves a picture of the whole screen every
 # minute into build/demo/shots/. It runs on the current desktop when DISPLAY
@@ -31,6 +32,8 @@ rm -rf "$demo"
 mkdir -p "$demo/shots"
 cp "$build/program/brindlemark" "$root"/docs/help/* "$demo/"
 "$build/bin/demo-settings" "$demo"
+# The compact view on, below the stand-in.
+printf '[MiniView]\nShown=true\nX=40\nY=240\n' >"$demo/Brindlemark.ini"
 
 sim_pid=
 program_pid=

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the pictures of the main window in docs/ during a run against the
-# status-bar stand-in: docs/main-window.png (graph on) and
-# docs/main-window-debug.png (debug mode switched on from the menu). Runs on
+# status-bar stand-in: docs/main-window.png (graph on),
+# docs/main-window-debug.png (debug mode switched on from the menu) and
+# docs/mini-view.png (the compact view after four captures). Runs on
 # a private X server with openbox; takes about five minutes.
 set -euo pipefail
 
@@ -17,6 +18,8 @@ rm -rf "$folder"
 mkdir -p "$folder"
 cp "$build/program/brindlemark" "$root"/docs/help/* "$folder/"
 "$build/bin/demo-settings" "$folder"
+# The compact view on, at the right, clear of the main window.
+printf '[MiniView]\nShown=true\nX=1000\nY=40\n' >"$folder/Brindlemark.ini"
 
 pids=()
 cleanup() {
@@ -47,6 +50,7 @@ xdotool windowactivate "$game"
 sleep 205
 title='Brindlemark  for  Latale    Ver.2.30b0'
 "$build/bin/x11-screenshot" "$root/docs/main-window.png" --window "$title"
+"$build/bin/x11-screenshot" "$root/docs/mini-view.png" --window 'ミニ表示'
 
 # デバッグモード is the third item of the 設定 menu, the second in the bar.
 xdotool mousemove --window "$main" 85 10

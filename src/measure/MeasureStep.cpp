@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "capture/WaitClock.h"
+#include "measure/CaptureObserver.h"
 #include "measure/DisplayResult.h"
 #include "measure/GraphSink.h"
 #include "measure/MainView.h"
@@ -163,6 +164,9 @@ void MeasureStep(MeasureContext& m) {
     const QString stamp = LineStamp(m.app.platform.now());
 
     if (rejectIncomplete(m, stamp)) {
+        if (m.observer != nullptr) {
+            m.observer->captureRejected();
+        }
         return;
     }
 
@@ -180,6 +184,9 @@ void MeasureStep(MeasureContext& m) {
         startNewCharacter(m);
     }
 
+    if (m.observer != nullptr) {
+        m.observer->captureAccepted(run.ExpSeconds[1] == 0);
+    }
     if (run.ExpSeconds[1] == 0) {
         takeBaseline(m, stamp, t);
         return;

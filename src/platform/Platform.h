@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QImage>
+#include <QPoint>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -53,6 +54,12 @@ public:
     virtual WindowId foregroundWindow() = 0;
     // Outer rectangle (frame included); nullopt when the window is gone.
     virtual std::optional<WindowRect> windowRect(WindowId window) = 0;
+    // Top-left corner of the window's client area on the screen; nullopt
+    // when the window is gone or the platform cannot tell.
+    virtual std::optional<QPoint> clientOrigin(WindowId window) {
+        (void)window;
+        return std::nullopt;
+    }
     // Copies the rectangle (x, y, width, height) of what is on screen in the
     // window's client area (client = true; origin at the client area's
     // top-left corner) or in the whole window including its frame (client =

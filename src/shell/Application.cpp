@@ -14,6 +14,7 @@
 #include "shell/MessageBoxPrompt.h"
 #include "shell/SystemFileCheck.h"
 #include "shell/TempFolderCheck.h"
+#include "shell/TrackerFeatures.h"
 #include "util/AppContext.h"
 #include "util/RandomTools.h"
 
@@ -66,6 +67,8 @@ bool Application::Main() {
     main_ = std::make_unique<FormMain>(
         *ctx_, FormMain::Services{*random_, *input_, [this] { showOptions(); }});
     prompt_->setParent(main_.get());
+    // Listens to the captures from the first one on, auto-started runs included.
+    tracker_ = std::make_unique<TrackerFeatures>(*ctx_, *main_);
     main_->Load();
     trap.report(*log_, QStringLiteral("Main"));
     return true;

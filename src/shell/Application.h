@@ -18,6 +18,7 @@ class InstanceLock;
 class MessageBoxPrompt;
 class Platform;
 class RandomGenerator;
+class TrackerFeatures;
 struct AppContext;
 
 // The application object: owns the settings record, the run state, the
@@ -47,6 +48,9 @@ private:
     std::unique_ptr<FormInputCheck> input_;
     std::unique_ptr<FormMain> main_;
     std::unique_ptr<FormOption> options_;
+    // Declared after the main window: it lets go of the window's measuring
+    // logic before the window goes.
+    std::unique_ptr<TrackerFeatures> tracker_;
 
     void showOptions();
 };

@@ -11,7 +11,9 @@
 #include "measure/LevelUpWatch.h"
 #include "measure/LoggingRun.h"
 #include "measure/MeasureContext.h"
+#include "measure/RunFiguresText.h"
 #include "measure/RunState.h"
+#include "measure/RunTracker.h"
 #include "platform/x11/X11Platform.h"
 #include "records/DebugLog.h"
 #include "settings/SettingsDefaults.h"
@@ -123,9 +125,14 @@ protected:
     AppContext app{settings, run, paths, clock, log, prompt};
     test::FakeMainView view;
     MeasureContext m{app, view, nullptr, {}};
+
+    QString runSchedule();
 };
 
-TEST_F(MeasureAgainstStandIn, AScheduleOfReadingsGivesTheLogBoxAndThePayRecord) {
+// A schedule of readings: a baseline, gains, an idle interval, a level-up,
+// a failed read, the game in the background, and a money-only gain.
+// Returns the pay record file's path.
+QString MeasureAgainstStandIn::runSchedule() {
     ChangeLogging(m, 4096);
     const QString stamp = run.LogStartStamp;
     view.logBox.clear();
@@ -142,35 +149,68 @@ TEST_F(MeasureAgainstStandIn, AScheduleOfReadingsGivesTheLogBoxAndThePayRecord) 
     tickAfter(0);
     EXPECT_EQ(run.NextCaptureTime, clock.now().addSecs(15));
     step(QStringLiteral("focus back money 1250000"));
-    ASSERT_TRUE(until(
+    EXPECT_TRUE(until(
         [&] { return x.foregroundWindow() == x.findWindowByTitle(settings.SearchWindowName); }));
     tickAfter(10);
+    return folder.path() + QStringLiteral("/log/") + settings.PayRecordPrefix + stamp +
+           QStringLiteral(".txt");
+}
 
-    EXPECT_EQ(view.logBox,
-              QStringLiteral(
-                  "12/05 14:30   57   12.34 ％      1,234,567 \r\n"
-                  "12/05 14:40   57    2.66 ％          5,433   10.0   15.96 ％        32.6 \r\n"
-                  "12/05 15:00   58   85.50 ％              0   10.0  513.00 ％         0.0 \r\n"
-                  "12/05 15:10  認識失敗  Money NG\r\n"
-                  "12/05 15:20   58    0.00 ％         10,000    0.0    0.00 ％        30.0 \r\n"));
-    const QString record = folder.path() + QStringLiteral("/log/") + settings.PayRecordPrefix +
-                           stamp + QStringLiteral(".txt");
-    EXPECT_EQ(test::TempFolder::readBytes(record),
-              cp932::encode(QStringLiteral(
-                  " 月日 時刻      Lv         Exp             ELY         獲得Exp           "
-                  "獲得ELY     経過(分)   Exp時給(%)     ELY時給(k) \r\n"
-                  "12/05 14:40     57        15.00         1,240,000         2.66              "
-                  "5,433       10.0          15.96           32.60 \r\n"
-                  "12/05 15:00     58         0.50         1,240,000        85.50                  "
-                  "0       10.0         513.00            0.00 \r\n"
-                  "12/05 15:20     58         0.50         1,250,000         0.00             "
-                  "10,000        0.0           0.00           30.00 \r\n")));
+// What the schedule writes into the log box and the pay record.
+const QString ScheduleLogBox = QStringLiteral(
+    "12/05 14:30   57   12.34 ％      1,234,567 \r\n"
+    "12/05 14:40   57    2.66 ％          5,433   10.0   15.96 ％        32.6 \r\n"
+    "12/05 15:00   58   85.50 ％              0   10.0  513.00 ％         0.0 \r\n"
+    "12/05 15:10  認識失敗  Money NG\r\n"
+    "12/05 15:20   58    0.00 ％         10,000    0.0    0.00 ％        30.0 \r\n");
+const QString ScheduleRecord = QStringLiteral(
+    " 月日 時刻      Lv         Exp             ELY         獲得Exp           "
+    "獲得ELY     経過(分)   Exp時給(%)     ELY時給(k) \r\n"
+    "12/05 14:40     57        15.00         1,240,000         2.66              "
+    "5,433       10.0          15.96           32.60 \r\n"
+    "12/05 15:00     58         0.50         1,240,000        85.50                  "
+    "0       10.0         513.00            0.00 \r\n"
+    "12/05 15:20     58         0.50         1,250,000         0.00             "
+    "10,000        0.0           0.00           30.00 \r\n");
+
+TEST_F(MeasureAgainstStandIn, AScheduleOfReadingsGivesTheLogBoxAndThePayRecord) {
+    const QString record = runSchedule();
+    EXPECT_EQ(view.logBox, ScheduleLogBox);
+    EXPECT_EQ(test::TempFolder::readBytes(record), cp932::encode(ScheduleRecord));
 
     step(QStringLiteral("close"));
     ASSERT_TRUE(sim.waitForExit());
     ASSERT_TRUE(until([&] { return x.findWindowByTitle(settings.SearchWindowName) == 0; }));
     tickAfter(10);
     EXPECT_EQ(view.popupShows, 1);
+}
+
+TEST_F(MeasureAgainstStandIn, TrackerFollowsTheRunAndKeepsFailedReadsWithoutChangingTheRecords) {
+    RunTracker tracker(app);
+    m.observer = &tracker;
+    const QString record = runSchedule();
+
+    // The records are exactly those of a run without the tracker.
+    EXPECT_EQ(view.logBox, ScheduleLogBox);
+    EXPECT_EQ(test::TempFolder::readBytes(record), cp932::encode(ScheduleRecord));
+
+    // 88.16 % in 20 measured minutes, 15,433 ELY in 30; the last hour is the
+    // whole run.
+    EXPECT_EQ(runtext::figureLines(tracker.stats(), clock.now()),
+              QStringList({QStringLiteral("Lv58 0.50%"),
+                           QStringLiteral("Exp時給 264.48%/h (60分 264.48%/h)"),
+                           QStringLiteral("ELY時給 30,866/h (60分 30,866/h)"),
+                           QStringLiteral("次Lvまで 22分"), QStringLiteral("認識 83% (5/6)")}));
+
+    // The failed read left the five regions as pictures of the stand-in.
+    const QStringList pictures = files(QStringLiteral("/ss/NG"));
+    ASSERT_EQ(pictures.size(), 5) << pictures.join(QLatin1Char(' ')).toStdString();
+    for (int i = 0; i < 5; ++i) {
+        QImageReader reader(folder.path() + QStringLiteral("/ss/NG/") + pictures[i]);
+        EXPECT_EQ(reader.format(), QByteArray("png"));
+        const CaptureRect& r = settings.CaptureRect[i];
+        EXPECT_EQ(reader.size(), QSize(r.Width, r.Height)) << i;
+    }
 }
 
 TEST_F(MeasureAgainstStandIn, BurstAndPrintScreenSaveValidPicturesOfTheStandIn) {

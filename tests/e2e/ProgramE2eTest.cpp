@@ -7,7 +7,9 @@
 
 #include "ProgramHarness.h"
 #include "SimProcess.h"
+#include "measure/MiniViewPlacement.h"
 #include "platform/x11/X11Platform.h"
+#include "support/TempFolder.h"
 #include "support/TextLines.h"
 #include "util/Cp932.h"
 
@@ -133,6 +135,59 @@ TEST(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
                               QStringLiteral("End of the Program ")}))
         << log.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(log.count(QStringLiteral("End of the Program ")), 1);
+}
+
+TEST(ProgramAgainstStandIn, CompactViewLeavesTheCaptureRegionsAndTheClassicSettingsAlone) {
+    test::SimProcess sim{{QStringLiteral("--pos"), QStringLiteral("40,40")}};
+    ASSERT_TRUE(sim.ready()) << sim.errors().toStdString();
+    test::ProgramHarness program;
+    ASSERT_TRUE(program.ready());
+    Settings s = program.standInSettings();
+    s.WindowLeft = 10;
+    s.WindowTop = 240;
+    ASSERT_TRUE(program.writeSettings(s));
+    const QString configPath = program.file(QStringLiteral("TK2LConfig.ini"));
+    const QByteArray config = test::ProgramHarness::readBytes(configPath);
+
+    // Remembered right on top of the level region of the game window.
+    std::vector<QRect> regions;
+    ASSERT_TRUE(test::waitUntil(
+        [&] {
+            regions = CaptureRectsOnScreen(program.x11(), s);
+            return !regions.empty();
+        },
+        5000));
+    test::TempFolder::writeBytes(program.file(QStringLiteral("Brindlemark.ini")),
+                                 QStringLiteral("[MiniView]\nShown=true\nX=%1\nY=%2\n")
+                                     .arg(regions[0].x())
+                                     .arg(regions[0].y())
+                                     .toUtf8());
+    ASSERT_TRUE(program.start()) << program.output().toStdString();
+
+    WindowId mini = 0;
+    ASSERT_TRUE(test::waitUntil(
+        [&] { return (mini = program.x11().findWindowByTitle(QStringLiteral("ミニ表示"))) != 0; },
+        10000));
+    std::optional<WindowRect> outer;
+    const auto clear = [&] {
+        outer = program.x11().windowRect(mini);
+        if (!outer) {
+            return false;
+        }
+        const QRect view(outer->left, outer->top, outer->width(), outer->height());
+        return std::none_of(regions.begin(), regions.end(),
+                            [&](const QRect& r) { return r.intersects(view); });
+    };
+    EXPECT_TRUE(test::waitUntil(clear, 10000));
+
+    ASSERT_TRUE(program.close()) << program.output().toStdString();
+    EXPECT_EQ(test::ProgramHarness::readBytes(configPath), config);
+    const QString extra = QString::fromUtf8(
+        test::ProgramHarness::readBytes(program.file(QStringLiteral("Brindlemark.ini"))));
+    EXPECT_TRUE(extra.contains(QStringLiteral("Shown=true"))) << extra.toStdString();
+    EXPECT_FALSE(extra.contains(QStringLiteral("X=%1\n").arg(regions[0].x())) &&
+                 extra.contains(QStringLiteral("Y=%1\n").arg(regions[0].y())))
+        << extra.toStdString();
 }
 
 }  // namespace

@@ -61,6 +61,13 @@ std::optional<WindowRect> FakePlatform::windowRect(WindowId window) {
     return std::nullopt;
 }
 
+std::optional<QPoint> FakePlatform::clientOrigin(WindowId window) {
+    if (auto* w = this->window(window)) {
+        return QPoint(w->outer.left, w->outer.top) + w->clientOffset;
+    }
+    return std::nullopt;
+}
+
 bool FakePlatform::captureRegion(WindowId window, bool client, int x, int y, int width, int height,
                                  PixelBuffer& out) {
     out.width = std::max(width, 0);

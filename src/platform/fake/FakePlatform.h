@@ -57,6 +57,7 @@ public:
     WindowId findWindowByTitle(const QString& title) override;
     WindowId foregroundWindow() override { return foreground_; }
     std::optional<WindowRect> windowRect(WindowId window) override;
+    std::optional<QPoint> clientOrigin(WindowId window) override;
     bool captureRegion(WindowId window, bool client, int x, int y, int width, int height,
                        PixelBuffer& out) override;
     void beep() override {

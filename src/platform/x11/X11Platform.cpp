@@ -128,6 +128,17 @@ std::optional<WindowRect> X11Platform::windowRect(WindowId window) {
                       g->y + static_cast<int>(g->height) + border};
 }
 
+std::optional<QPoint> X11Platform::clientOrigin(WindowId window) {
+    if (!isOpen() || window == 0) {
+        return std::nullopt;
+    }
+    const auto origin = d->clientOrigin(window);
+    if (!origin) {
+        return std::nullopt;
+    }
+    return QPoint(static_cast<int>(origin->x), static_cast<int>(origin->y));
+}
+
 bool X11Platform::captureRegion(WindowId window, bool client, int x, int y, int width, int height,
                                 PixelBuffer& out) {
     out.width = std::max(width, 0);

@@ -29,6 +29,7 @@ public:
     WindowId findWindowByTitle(const QString& title) override;
     WindowId foregroundWindow() override;
     std::optional<WindowRect> windowRect(WindowId window) override;
+    std::optional<QPoint> clientOrigin(WindowId window) override;
     bool captureRegion(WindowId window, bool client, int x, int y, int width, int height,
                        PixelBuffer& out) override;
     void beep() override;

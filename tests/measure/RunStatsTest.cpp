@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include "MeasureFixture.h"
+#include "measure/MeasureCommands.h"
+#include "measure/RunFiguresText.h"
+#include "measure/RunStats.h"
+#include "measure/RunTracker.h"
+
+namespace bm::test {
+
+namespace {
+
+const QDateTime Start(QDate(2026, 12, 6), QTime(20, 0));
+
+AcceptedReading at(int minutes, std::int32_t lv, double exp, std::int64_t money) {
+    return {Start.addSecs(minutes * 60LL), lv, Currency::fromDouble(exp), Currency::fromInt(money)};
+}
+
+RunStats statsOf(std::initializer_list<AcceptedReading> readings) {
+    RunStats stats;
+    bool first = true;
+    for (const AcceptedReading& r : readings) {
+        stats.countAttempt(true);
+        stats.addAccepted(r, first);
+        first = false;
+    }
+    return stats;
+}
+
+}  // namespace
+
+TEST(RunStats, LastHourStartsAtTheFirstCaptureInsideTheWindow) {
+    // 20:00-21:00 slow (6 %/h), then 21:00-22:00 fast (12 %/h); the last hour
+    // begins with the capture at exactly 21:00.
+    const RunStats stats = statsOf({at(0, 50, 10, 0), at(30, 50, 13, 1000), at(60, 50, 16, 2000),
+                                    at(90, 50, 22, 5000), at(120, 50, 28, 8000)});
+    EXPECT_DOUBLE_EQ(*stats.lastHour().expPercent, 12.0);
+    EXPECT_DOUBLE_EQ(*stats.lastHour().money, 6000.0);
+    EXPECT_DOUBLE_EQ(*stats.sinceStart().expPercent, 9.0);
+    EXPECT_DOUBLE_EQ(*stats.sinceStart().money, 4000.0);
+}
+
+TEST(RunStats, ShortRunUsesEverythingAndOneCaptureKnowsNoRate) {
+    RunStats stats = statsOf({at(0, 50, 10, 100)});
+    EXPECT_FALSE(stats.lastHour().expPercent);
+    EXPECT_FALSE(stats.secondsToLevel(Start));
+    EXPECT_EQ(runtext::timeToLevel(stats, Start), QStringLiteral("次Lvまで --"));
+
+    stats.addAccepted(at(20, 50, 12, 100), false);
+    EXPECT_DOUBLE_EQ(*stats.lastHour().expPercent, 6.0);
+    EXPECT_FALSE(stats.lastHour().money);  // money never moved: no measured time
+}
+
+TEST(RunStats, LevelUpCountsAHundredPercentAndIdleTimeIsDropped) {
+    // 98 % -> Lv up 1 % in 30 minutes: 3 % gained. Then an idle hour (nothing
+    // moves) that counts for neither rate, then 2 % in 30 minutes.
+    const RunStats stats = statsOf({at(0, 50, 98, 0), at(30, 51, 1, 600), at(60, 51, 1, 600),
+                                    at(90, 51, 1, 600), at(120, 51, 3, 1200)});
+    EXPECT_EQ(stats.expGain(), Currency::fromInt(5));
+    EXPECT_DOUBLE_EQ(*stats.sinceStart().expPercent, 5.0);  // 5 % in 60 counted minutes
+    EXPECT_DOUBLE_EQ(*stats.lastHour().expPercent, 4.0);    // 60..120: 2 % in 30 minutes
+    EXPECT_DOUBLE_EQ(*stats.sinceStart().money, 1200.0);
+
+    // 97 % left at 4 %/h: 24 h 15 min at the last capture, counting down.
+    EXPECT_EQ(*stats.secondsToLevel(Start.addSecs(120 * 60)), (24 * 60 + 15) * 60);
+    EXPECT_EQ(*stats.secondsToLevel(Start.addSecs(125 * 60)), (24 * 60 + 10) * 60);
+    EXPECT_EQ(runtext::timeToLevel(stats, Start.addSecs(125 * 60)),
+              QStringLiteral("次Lvまで 24時間10分"));
+    EXPECT_EQ(*stats.secondsToLevel(Start.addDays(5)), 0);
+}
+
+TEST(RunStats, StandingStillValueGetsNoTime) {
+    // Exp unchanged while money moves: the Exp rate has no time behind it.
+    const RunStats stats = statsOf({at(0, 50, 10, 0), at(10, 50, 10, 500)});
+    EXPECT_FALSE(stats.sinceStart().expPercent);
+    EXPECT_DOUBLE_EQ(*stats.sinceStart().money, 3000.0);
+    EXPECT_EQ(runtext::timeToLevel(stats, Start), QStringLiteral("次Lvまで --"));
+}
+
+TEST(RunStats, BaselineRestartsGainsButKeepsReadCounts) {
+    RunStats stats = statsOf({at(0, 50, 10, 0), at(10, 50, 20, 100)});
+    stats.countAttempt(false);
+    stats.countAttempt(true);
+    stats.addAccepted(at(20, 30, 5, 7), true);  // another character
+    EXPECT_EQ(stats.expGain(), Currency());
+    EXPECT_EQ(stats.first().lv, 30);
+    EXPECT_EQ(runtext::readHealth(stats), QStringLiteral("認識 75% (3/4)"));
+    stats.reset();
+    EXPECT_EQ(runtext::readHealth(stats), QStringLiteral("認識 -- (0/0)"));
+}
+
+TEST(RunFiguresText, SummaryLine) {
+    const RunStats stats = statsOf({at(0, 57, 60.00, 1000000), at(135, 58, 1.00, 2234567)});
+    EXPECT_EQ(runtext::summaryLine(stats),
+              QStringLiteral("LaTale 2026/12/06 20:00-22:15 (2時間15分) Lv57→58 Exp+41.00% "
+                             "(18.2%/h) ELY+1,234,567 (548,696/h)"));
+
+    // Across midnight the end carries its date; losses keep their minus sign.
+    const RunStats night = statsOf({at(230, 57, 50, 1000), at(250, 57, 49, 400)});
+    EXPECT_EQ(runtext::summaryLine(night),
+              QStringLiteral("LaTale 2026/12/06 23:50-2026/12/07 00:10 (20分) Lv57→57 Exp-1.00% "
+                             "(-3.0%/h) ELY-600 (-1,800/h)"));
+    EXPECT_EQ(runtext::summaryLine(RunStats()), QString());
+}
+
+TEST(RunFiguresText, ReadHealthTruncatesSoOnlyAllReadsShowHundred) {
+    RunStats stats;
+    for (int i = 0; i < 200; ++i) {
+        stats.countAttempt(i != 0);
+    }
+    EXPECT_EQ(runtext::readHealth(stats), QStringLiteral("認識 99% (199/200)"));
+}
+
+// The tracker follows the real measurement step on the fake clock.
+class RunTrackerTest : public MeasureFixture {
+protected:
+    RunTrackerTest() : tracker(app) {
+        m.observer = &tracker;
+        platform.setNow(Start);
+        game = openGame({});
+        platform.setForeground(game);
+        startRun();
+    }
+    void step(std::int32_t lv, std::int64_t exp, std::int64_t money, int minutesLater) {
+        advanceSeconds(minutesLater * 60);
+        measure(lv, exp, money);
+    }
+    RunTracker tracker;
+};
+
+TEST_F(RunTrackerTest, CountsReadsAndMeasuresLikeTheStep) {
+    step(50, 9800, 1000, 0);
+    step(-1, 9900, 1000, 3);  // rejected: five pictures into the review folder
+    step(51, 100, 1600, 1);
+    step(51, 100, 1600, 3);  // idle
+    EXPECT_EQ(runtext::readHealth(tracker.stats()), QStringLiteral("認識 75% (3/4)"));
+    EXPECT_EQ(tracker.stats().expGain(), Currency::fromInt(3));
+    EXPECT_DOUBLE_EQ(*tracker.stats().sinceStart().expPercent, 45.0);  // 3 % in 4 minutes
+    EXPECT_EQ(QDir(folder.path() + QStringLiteral("/ss/NG")).entryList(QDir::Files).size(), 5);
+
+    // A new run starts the figures afresh.
+    StopMenuCommand(m);
+    startRun();
+    step(51, 200, 1600, 1);
+    EXPECT_EQ(runtext::readHealth(tracker.stats()), QStringLiteral("認識 100% (1/1)"));
+    EXPECT_EQ(tracker.stats().first().exp, Currency::fromInt(2));
+}
+
+}  // namespace bm::test
