@@ -1,6 +1,7 @@
 #include "measure/FormMiniView.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
@@ -154,6 +155,11 @@ void FormMiniView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // Position and size are final only once the show has been handled.
     QTimer::singleShot(0, this, [this] { keepOffCaptureRects(); });
+}
+
+void FormMiniView::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit closedByUser();
 }
 
 }  // namespace bm

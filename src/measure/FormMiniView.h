@@ -48,11 +48,16 @@ public:
     void applyOptions();
     QMenu* optionsMenu() const { return menu_; }
 
+signals:
+    // The window was closed by the window manager (Alt+F4 and the like).
+    void closedByUser();
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenu();

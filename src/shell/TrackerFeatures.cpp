@@ -11,6 +11,7 @@
 #include "measure/FormMiniView.h"
 #include "measure/MiniViewPlacement.h"
 #include "measure/RunFiguresText.h"
+#include "measure/RunState.h"
 #include "platform/Platform.h"
 #include "settings/ExtraSettings.h"
 #include "shell/FormMain.h"
@@ -100,6 +101,13 @@ void TrackerFeatures::setMiniViewShown(bool shown) {
             [this] { saveSettings(); },
         };
         mini_ = std::make_unique<FormMiniView>(std::move(services), settings_);
+        // Closed by the window manager: the menu item follows, unless the
+        // whole program is closing (then the view opens again next time).
+        connect(mini_.get(), &FormMiniView::closedByUser, this, [this] {
+            if (!ctx_.run.Closing) {
+                setMiniViewShown(false);
+            }
+        });
     }
     if (mini_) {
         mini_->setVisible(shown);

@@ -61,6 +61,27 @@ TEST_F(TrackerFeaturesTest, MenusComeAfterTheExistingItemsAndTheViewIsRemembered
     EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("TK2LConfig.ini"))));
 }
 
+TEST_F(TrackerFeaturesTest, ClosingTheViewUnchecksItUnlessTheProgramIsClosing) {
+    load();
+    TrackerFeatures features(ctx, *main);
+    QAction* mini = lastAction(main->ui().menuConfig);
+    const auto remembered = [&] {
+        QSettings file(extraSettingsPath(paths), QSettings::IniFormat);
+        return file.value(QStringLiteral("MiniView/Shown")).toBool();
+    };
+
+    mini->trigger();
+    features.miniView()->close();  // the window manager's close
+    EXPECT_FALSE(mini->isChecked());
+    EXPECT_FALSE(remembered());
+
+    mini->trigger();
+    run.Closing = true;
+    features.miniView()->close();
+    EXPECT_TRUE(mini->isChecked());
+    EXPECT_TRUE(remembered());
+}
+
 TEST_F(TrackerFeaturesTest, CopyPutsTheSummaryOnTheClipboardAndReviewFolderOpens) {
     load();
     TrackerFeatures features(ctx, *main);
