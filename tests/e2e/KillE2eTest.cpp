@@ -161,6 +161,8 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
     int startupKills = 0;
     int saveKills = 0;
     int measuringKills = 0;
+    qsizetype saves = 0;
+    int insideSave = 0;
     QStringList leftovers;
     for (int round = 1; round <= Rounds; ++round) {
         SCOPED_TRACE("round " + std::to_string(round) + ", seed " + std::to_string(seed));
@@ -210,6 +212,14 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
             program.kill();
             clicks.kill();
             clicks.waitForFinished(10000);
+            // How far the saves got: a click logged without its end line was
+            // killed inside the save.
+            const QStringList log = program.logMessages();
+            saves += log.count(QStringLiteral("Saving ConfigFile ･･･ End "));
+            if (log.lastIndexOf(QStringLiteral("Click : Setting Save ")) >
+                log.lastIndexOf(QStringLiteral("Saving ConfigFile ･･･ End "))) {
+                ++insideSave;
+            }
         }
         program.kill();
 
@@ -242,9 +252,11 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
     // as its first capture.
     EXPECT_FALSE(program.payRecordFiles().isEmpty()) << "no measuring run wrote a pay record";
     std::printf(
-        "[ kill ] %d kills: %d in start-up, %d in saves, %d around a capture; "
-        "%lld settings temporaries left behind; pay records: %s; %.1f s\n",
-        Rounds, startupKills, saveKills, measuringKills, static_cast<long long>(leftovers.size()),
+        "[ kill ] %d kills: %d in start-up, %d in saves (%lld saves done, %d kills inside "
+        "one), %d around a capture; %lld settings temporaries left behind; pay records: %s; "
+        "%.1f s\n",
+        Rounds, startupKills, saveKills, static_cast<long long>(saves), insideSave, measuringKills,
+        static_cast<long long>(leftovers.size()),
         qPrintable(program.payRecordFiles().join(QLatin1Char(' '))), clock.elapsed() / 1000.0);
 }
 
