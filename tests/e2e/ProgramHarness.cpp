@@ -87,7 +87,12 @@ bool ProgramHarness::writeSettings(const Settings& settings) {
 }
 
 bool ProgramHarness::start(int timeoutMs) {
+    return launch(timeoutMs) && waitForLog(StartupComplete, timeoutMs);
+}
+
+bool ProgramHarness::launch(int timeoutMs) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(extraEnvironment_);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("TMPDIR"), root_.filePath(QStringLiteral("tmp")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root_.filePath(QStringLiteral("runtime")));
@@ -95,7 +100,16 @@ bool ProgramHarness::start(int timeoutMs) {
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.setWorkingDirectory(programFolder());
     process_.start(file(QFileInfo(QStringLiteral(BM_PROGRAM_PATH)).fileName()), {});
-    return process_.waitForStarted(timeoutMs) && waitForLog(StartupComplete, timeoutMs);
+    return process_.waitForStarted(timeoutMs);
+}
+
+void ProgramHarness::kill() {
+    process_.kill();
+    process_.waitForFinished(10000);
+}
+
+void ProgramHarness::setEnvironment(const QString& name, const QString& value) {
+    extraEnvironment_.insert(name, value);
 }
 
 bool ProgramHarness::close(int timeoutMs) {
@@ -103,6 +117,14 @@ bool ProgramHarness::close(int timeoutMs) {
     if (window == 0 || !sendClientMessage(window, "WM_PROTOCOLS", 0, 0)) {
         return false;
     }
+    return process_.waitForFinished(timeoutMs);
+}
+
+bool ProgramHarness::alive() {
+    return running() && !process_.waitForFinished(0);
+}
+
+bool ProgramHarness::waitForExit(int timeoutMs) {
     return process_.waitForFinished(timeoutMs);
 }
 

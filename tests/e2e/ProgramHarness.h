@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -42,10 +43,21 @@ public:
 
     // Starts the program; waits until it has logged "Program StartUp Complete ".
     bool start(int timeoutMs = 20000);
+    // Starts the program without waiting for anything but the process.
+    bool launch(int timeoutMs = 20000);
+    // Ends the program at once (SIGKILL), as a crash or a power cut would.
+    void kill();
+    // Adds a variable to the program's environment for the next start.
+    void setEnvironment(const QString& name, const QString& value);
     bool running() const { return process_.state() != QProcess::NotRunning; }
     // Asks the main window to close the way the window manager's close
     // button does, and waits for the program to end.
     bool close(int timeoutMs = 20000);
+    // True while the process lives; notices an end that no event loop has
+    // reported yet (a crash between two checks).
+    bool alive();
+    // Waits for the program to end by itself.
+    bool waitForExit(int timeoutMs);
     // The program's exit code once it has ended normally; -1 otherwise.
     int exitCode() const;
     // What the program wrote on its standard output and error, for failure messages.
@@ -76,6 +88,7 @@ private:
     QTemporaryDir root_;
     bool ready_ = false;
     QProcess process_;
+    QProcessEnvironment extraEnvironment_;
     std::unique_ptr<X11Platform> x_;
 };
 

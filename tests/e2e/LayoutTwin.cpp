@@ -1,0 +1,141 @@
+#include "LayoutTwin.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <cstdio>
+
+#include "settings/FormInputCheck.h"
+#include "settings/FormOption.h"
+#include "settings/OptionContext.h"
+#include "settings/OptionsHost.h"
+#include "shell/FormMainUi.h"
+#include "support/TestContext.h"
+#include "util/FormVersion.h"
+
+namespace bm::test {
+
+namespace {
+
+// The main window as far as the options dialog reaches it; nothing happens.
+class QuietHost : public OptionsHost {
+public:
+    void DebugItemDisplay(bool) override {}
+    void setGesturesLoaded(bool) override {}
+    void setGraphBuffer(bool) override {}
+    QRect mainWindowRect() const override { return {}; }
+    void setMainWindowWidth(int) override {}
+    void applyRememberedWindowRect() override {}
+    void setWatchTimer(int, bool) override {}
+    void showMainWindow() override {}
+};
+
+// The off-screen platform says for every window it shows that it cannot
+// pass size hints on; that says nothing about the program.
+QtMessageHandler previousHandler = nullptr;
+bool handlerInstalled = false;
+
+void quietSizeHints(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QLatin1String("propagateSizeHints"))) {
+        return;
+    }
+    if (previousHandler) {
+        previousHandler(type, context, message);
+    } else {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
+}
+
+// Lays the window out at the client size the program shows it with.
+void layOut(QWidget& window, QSize client) {
+    if (!handlerInstalled) {
+        previousHandler = qInstallMessageHandler(quietSizeHints);
+        handlerInstalled = true;
+    }
+    window.setAttribute(Qt::WA_DontShowOnScreen);
+    window.show();
+    window.resize(client);
+    if (window.layout()) {
+        window.layout()->activate();
+    }
+    QApplication::processEvents();
+}
+
+// The centre of a named control in the window's coordinates; (-1, -1) when
+// the window has no such control.
+QPoint centreOf(QWidget& window, const QString& name) {
+    auto* control = window.findChild<QWidget*>(name);
+    if (!control) {
+        return {-1, -1};
+    }
+    return control->mapTo(&window, control->rect().center());
+}
+
+}  // namespace
+
+QPoint LayoutTwin::menuBarItem(const QString& caption, bool runActive) const {
+    QMainWindow window;
+    FormMainUi ui;
+    ui.build(&window);
+    if (runActive) {
+        ui.menuRun->setText(QStringLiteral("ロギング"));
+    }
+    layOut(window, QSize(700, 480));
+    for (QAction* action : window.menuBar()->actions()) {
+        if (action->text() == caption) {
+            return window.menuBar()->actionGeometry(action).center() + window.menuBar()->pos();
+        }
+    }
+    return {-1, -1};
+}
+
+QPoint LayoutTwin::optionsTab(int page, QSize client) const {
+    TestContext<> c;
+    c.settings = settings_;
+    QuietHost host;
+    FormOption dialog(c.ctx, host, OptionServices{});
+    layOut(dialog, client);
+    auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("tabOption"));
+    if (!tabs || page < 0 || page >= tabs->count()) {
+        return {-1, -1};
+    }
+    QTabBar* bar = tabs->tabBar();
+    return bar->mapTo(&dialog, bar->tabRect(page).center());
+}
+
+QPoint LayoutTwin::optionsControl(const QString& name, int page, QSize client) const {
+    TestContext<> c;
+    c.settings = settings_;
+    QuietHost host;
+    FormOption dialog(c.ctx, host, OptionServices{});
+    layOut(dialog, client);
+    if (auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("tabOption"))) {
+        tabs->setCurrentIndex(page);
+        QApplication::processEvents();
+    }
+    return centreOf(dialog, name);
+}
+
+QPoint LayoutTwin::inputControl(const QString& name, const QString& prompt, QSize client) const {
+    ScriptedPrompt answers;
+    FormInputCheck dialog(answers);
+    if (auto* label = dialog.findChild<QLabel*>(QStringLiteral("lblmsg"))) {
+        label->setText(prompt);
+    }
+    layOut(dialog, client);
+    return centreOf(dialog, name);
+}
+
+QPoint LayoutTwin::versionControl(const QString& name, QSize client) const {
+    TestContext<> c;
+    c.settings = settings_;
+    FormVersion window(c.ctx, LaunchHooks{});
+    layOut(window, client);
+    return centreOf(window, name);
+}
+
+}  // namespace bm::test
