@@ -73,6 +73,13 @@ public:
     virtual std::uint32_t tickCount() = 0;
     // The local date and time.
     virtual QDateTime now() = 0;
+    // The same moment as milliseconds since 1970-01-01 UTC, and the local
+    // time's offset from UTC in seconds at a given moment: the debug log
+    // builds its time stamps from these without a time-zone lookup per line.
+    virtual std::int64_t utcMilliseconds() { return now().toMSecsSinceEpoch(); }
+    virtual int utcOffsetSeconds(std::int64_t utcMs) {
+        return QDateTime::fromMSecsSinceEpoch(utcMs).offsetFromUtc();
+    }
     // Dispatches pending events and waits for new ones for at most
     // `maxWaitMs` milliseconds. Timers, clicks and menu commands of the
     // program run inside this call.
