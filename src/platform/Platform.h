@@ -51,6 +51,15 @@ public:
     virtual WindowId findWindowByTitle(const QString& title) = 0;
     // The window the user works in (the foreground window); 0 when none.
     virtual WindowId foregroundWindow() = 0;
+    // True while `window` still exists and its title equals `title` exactly:
+    // a check of a window found before, cheaper than a new lookup.
+    virtual bool hasTitle(WindowId window, const QString& title) {
+        return window != 0 && findWindowByTitle(title) == window;
+    }
+    // True when `window` (a window known to exist) is the foreground window.
+    virtual bool isForeground(WindowId window) {
+        return window != 0 && foregroundWindow() == window;
+    }
     // Outer rectangle (frame included); nullopt when the window is gone.
     virtual std::optional<WindowRect> windowRect(WindowId window) = 0;
     // Copies the rectangle (x, y, width, height) of what is on screen in the
