@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QImage>
 #include <QString>
+#include <QTimeZone>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -87,7 +88,7 @@ public:
     // builds its time stamps from these without a time-zone lookup per line.
     virtual std::int64_t utcMilliseconds() { return now().toMSecsSinceEpoch(); }
     virtual int utcOffsetSeconds(std::int64_t utcMs) {
-        return QDateTime::fromMSecsSinceEpoch(utcMs).offsetFromUtc();
+        return QDateTime::fromMSecsSinceEpoch(utcMs, now().timeZone()).offsetFromUtc();
     }
     // Dispatches pending events and waits for new ones for at most
     // `maxWaitMs` milliseconds. Timers, clicks and menu commands of the

@@ -20,7 +20,6 @@ DebugLog::DebugLog(QString folder, Platform& clock, std::int64_t rotateAtBytes)
     : folder_(std::move(folder)),
       path_(QFile::encodeName(path())),
       backupPath_(QFile::encodeName(backupPath())),
-      clock_(clock),
       stamp_(clock),
       rotateAtBytes_(rotateAtBytes) {}
 
@@ -52,7 +51,6 @@ void DebugLog::startNewFile() {
     // A rename keeps the previous log whole; it replaces an older backup.
     ::rename(path_.constData(), backupPath_.constData());
     fd_ = ::open(path_.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC, 0644);
-    checkedAt_ = clock_.tickCount();
 }
 
 void DebugLog::openForAppend() {
@@ -62,15 +60,9 @@ void DebugLog::openForAppend() {
     if (fd_ >= 0 && ::fstat(fd_, &st) == 0) {
         size_ = st.st_size;
     }
-    checkedAt_ = clock_.tickCount();
 }
 
-bool DebugLog::fileGone() {
-    const std::uint32_t tick = clock_.tickCount();
-    if (tick == checkedAt_) {
-        return false;
-    }
-    checkedAt_ = tick;
+bool DebugLog::fileGone() const {
     struct stat st {};
     return ::fstat(fd_, &st) == 0 && st.st_nlink == 0;
 }

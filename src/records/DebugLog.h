@@ -22,10 +22,7 @@ QString GetTimeStamp(const QDateTime& when);
 // The file stays open between lines and every line goes out in one write
 // without buffering in this process, so a line written is on disk even if
 // the program crashes right after, and readers see every line at once. A log
-// deleted while the program runs is created again with the next line (the
-// file is checked at most once per millisecond: a line of the same
-// millisecond as the deletion goes with the deleted file, as a line written
-// a moment earlier would have). A log
+// deleted while the program runs is created again with the next line. A log
 // that grows past `rotateAtBytes` is moved to debugBackUp.txt like at a new
 // start, and the new log says so in its first line.
 class DebugLog {
@@ -49,18 +46,16 @@ private:
     void openForAppend();
     void close();
     // True when the open file has been deleted.
-    bool fileGone();
+    bool fileGone() const;
     void writeLine(const QByteArray& stamp, const QString& message);
 
     QString folder_;
     QByteArray path_;        // debug.txt, encoded for the file system
     QByteArray backupPath_;  // debugBackUp.txt
-    Platform& clock_;
     LocalTimeStamp stamp_;
     std::int64_t rotateAtBytes_;
     int fd_ = -1;
-    std::int64_t size_ = 0;        // bytes in the open file
-    std::uint32_t checkedAt_ = 0;  // the millisecond the file was last seen
+    std::int64_t size_ = 0;  // bytes in the open file
 };
 
 // Collects the most recent failure of a routine that goes on past failing
