@@ -195,7 +195,8 @@ TEST_F(StandIn, TheGameWindowFoundLastIsCheckedAndFoundAgainWhenItChanges) {
     setTitle(game, GameTitle.toUtf8());
     EXPECT_TRUE(eventually([&]() { return FindGameWindow(x, cache, GameTitle) == game; }));
 
-    // Closed and started again: the new window is found.
+    // Closed and started again: the new window is found (the server may give
+    // it the id the closed one had).
     ASSERT_TRUE(sim.send(QStringLiteral("close")));
     ASSERT_TRUE(sim.waitForExit());
     EXPECT_TRUE(eventually([&]() { return FindGameWindow(x, cache, GameTitle) == 0; }));
@@ -204,7 +205,6 @@ TEST_F(StandIn, TheGameWindowFoundLastIsCheckedAndFoundAgainWhenItChanges) {
     WindowId reopened = 0;
     EXPECT_TRUE(
         eventually([&]() { return (reopened = FindGameWindow(x, cache, GameTitle)) != 0; }));
-    EXPECT_NE(reopened, game);
     EXPECT_EQ(reopened, x.findWindowByTitle(GameTitle));
     EXPECT_TRUE(eventually([&]() { return x.isForeground(reopened); }));
 }
