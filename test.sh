@@ -16,6 +16,11 @@ echo "== configure and build"
 cmake -S . -B build -DBM_WERROR=ON -DBM_BUILD_BENCH=ON >/dev/null
 cmake --build build -j"$(nproc)"
 
+echo "== package"
+cmake --build build --target package
+desktop-file-validate packaging/brindlemark.desktop
+appstreamcli validate --no-net packaging/io.github.brindlemark.Brindlemark.metainfo.xml
+
 echo "== tests"
 cd build
 ctest --output-on-failure --timeout 300 "$@"

@@ -11,6 +11,7 @@ packages=(
   xvfb xauth openbox xdotool x11-utils
   fonts-ipafont-gothic
   qt6-image-formats-plugins
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -159,7 +159,7 @@ void CaptureImage(MeasureContext& m) {
     // Moved before anything waits, so a tick during this capture finds it not due.
     run.NextCaptureTime = platform.now().addSecs(60LL * s.CaptureInterval);
 
-    const WindowId game = platform.findWindowByTitle(s.SearchWindowName);
+    const WindowId game = FindGameWindow(platform, run.GameWindow, s.SearchWindowName);
     if (game == 0) {
         reportMissingWindow(m);
         return;
@@ -171,7 +171,7 @@ void CaptureImage(MeasureContext& m) {
     }
     log(m, QStringLiteral("CaptureImage3"));
 
-    if (platform.foregroundWindow() != game) {
+    if (!platform.isForeground(game)) {
         postponeForBackground(m);
         return;
     }

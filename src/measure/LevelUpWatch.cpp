@@ -80,8 +80,8 @@ void DoHLCheck(MeasureContext& m) {
     if (run.Closing) {
         return;
     }
-    const WindowId game = platform.findWindowByTitle(m.app.settings.SearchWindowName);
-    if (game == 0 || platform.foregroundWindow() != game) {
+    const WindowId game = FindGameWindow(platform, run.GameWindow, m.app.settings.SearchWindowName);
+    if (game == 0 || !platform.isForeground(game)) {
         return;
     }
     run.WatchExp = ReadingFromResult(readWatchedExp(m, game));

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "measure/GameWindow.h"
 #include "measure/ResultPanel.h"
 #include "settings/Settings.h"
 #include "util/Currency.h"
@@ -27,6 +28,8 @@ struct RunState {
     std::int32_t LayoutMode = 0;  // 0 undecided, 1 regions 1-2, 2 regions 3-4
     std::int32_t BackgroundCount = 0;
     std::array<QString, RegionCount> PixelString{};
+    // The game window found last, checked before the window tree is walked.
+    GameWindowCache GameWindow;
 
     // Measuring run and suspension.
     QString LogStartStamp;  // "yyyymmddhhmm" while a run is active, else empty

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <QTimeZone>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -52,6 +53,15 @@ public:
     virtual WindowId findWindowByTitle(const QString& title) = 0;
     // The window the user works in (the foreground window); 0 when none.
     virtual WindowId foregroundWindow() = 0;
+    // True while `window` still exists and its title equals `title` exactly:
+    // a check of a window found before, cheaper than a new lookup.
+    virtual bool hasTitle(WindowId window, const QString& title) {
+        return window != 0 && findWindowByTitle(title) == window;
+    }
+    // True when `window` (a window known to exist) is the foreground window.
+    virtual bool isForeground(WindowId window) {
+        return window != 0 && foregroundWindow() == window;
+    }
     // Outer rectangle (frame included); nullopt when the window is gone.
     virtual std::optional<WindowRect> windowRect(WindowId window) = 0;
     // Top-left corner of the window's client area on the screen; nullopt
@@ -80,6 +90,13 @@ public:
     virtual std::uint32_t tickCount() = 0;
     // The local date and time.
     virtual QDateTime now() = 0;
+    // The same moment as milliseconds since 1970-01-01 UTC, and the local
+    // time's offset from UTC in seconds at a given moment: the debug log
+    // builds its time stamps from these without a time-zone lookup per line.
+    virtual std::int64_t utcMilliseconds() { return now().toMSecsSinceEpoch(); }
+    virtual int utcOffsetSeconds(std::int64_t utcMs) {
+        return QDateTime::fromMSecsSinceEpoch(utcMs, now().timeZone()).offsetFromUtc();
+    }
     // Dispatches pending events and waits for new ones for at most
     // `maxWaitMs` milliseconds. Timers, clicks and menu commands of the
     // program run inside this call.

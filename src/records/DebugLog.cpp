@@ -1,6 +1,11 @@
 #include "records/DebugLog.h"
 
 #include <QFile>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/Platform.h"
 #include "util/Cp932.h"
@@ -11,7 +16,16 @@ QString GetTimeStamp(const QDateTime& when) {
     return when.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
 }
 
-DebugLog::DebugLog(QString folder, Platform& clock) : folder_(std::move(folder)), clock_(clock) {}
+DebugLog::DebugLog(QString folder, Platform& clock, std::int64_t rotateAtBytes)
+    : folder_(std::move(folder)),
+      path_(QFile::encodeName(path())),
+      backupPath_(QFile::encodeName(backupPath())),
+      stamp_(clock),
+      rotateAtBytes_(rotateAtBytes) {}
+
+DebugLog::~DebugLog() {
+    close();
+}
 
 QString DebugLog::path() const {
     return folder_ + QStringLiteral("/debug.txt");
@@ -20,29 +34,92 @@ QString DebugLog::backupPath() const {
     return folder_ + QStringLiteral("/debugBackUp.txt");
 }
 
-QString DebugLog::GetTimeStamp() const {
-    return bm::GetTimeStamp(clock_.now());
+QString DebugLog::GetTimeStamp() {
+    return QString::fromLatin1(stamp_.now());
+}
+
+void DebugLog::close() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    size_ = 0;
+}
+
+void DebugLog::startNewFile() {
+    close();
+    // A rename keeps the previous log whole; it replaces an older backup.
+    ::rename(path_.constData(), backupPath_.constData());
+    fd_ = ::open(path_.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC, 0644);
+}
+
+void DebugLog::openForAppend() {
+    close();
+    fd_ = ::open(path_.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    struct stat st {};
+    if (fd_ >= 0 && ::fstat(fd_, &st) == 0) {
+        size_ = st.st_size;
+    }
+}
+
+bool DebugLog::fileGone() const {
+    struct stat st {};
+    return ::fstat(fd_, &st) == 0 && st.st_nlink == 0;
 }
 
 void DebugLog::WriteDebugLog(const QString& message, int mode) {
-    const QString file = path();
-    const bool exists = QFile::exists(file);
-    QFile out(file);
-    bool opened = false;
-    if (!exists || mode == 1) {
-        if (exists) {
-            QFile::remove(backupPath());
-            QFile::copy(file, backupPath());
+    struct stat st {};
+    if (mode == 1) {
+        if (::stat(path_.constData(), &st) == 0) {
+            startNewFile();
+        } else {
+            openForAppend();
         }
-        opened = out.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    } else {
-        opened = out.open(QIODevice::WriteOnly | QIODevice::Append);
+    } else if (fd_ < 0 || fileGone()) {
+        // Not open yet, or deleted while open: append to the file at its
+        // path, which creates it when it is missing.
+        openForAppend();
     }
-    if (!opened) {
+    if (fd_ < 0) {
         return;
     }
-    // One write per line, so a line is never half-written by this program.
-    out.write(cp932::encode(GetTimeStamp() + QLatin1Char(' ') + message + QStringLiteral("\r\n")));
+    const QByteArray stamp = stamp_.now();
+    if (size_ > rotateAtBytes_) {
+        const qint64 passed = size_;
+        startNewFile();
+        if (fd_ < 0) {
+            return;
+        }
+        writeLine(stamp,
+                  QStringLiteral("Debug Log Rotated : %1 bytes moved to debugBackUp.txt ･･･ End ")
+                      .arg(passed));
+    }
+    writeLine(stamp, message);
+}
+
+void DebugLog::writeLine(const QByteArray& stamp, const QString& message) {
+    QByteArray line;
+    line.reserve(stamp.size() + message.size() * 2 + 3);
+    line += stamp;
+    line += ' ';
+    line += cp932::encode(message);
+    line += "\r\n";
+    // One write per line, so a line is never half-written by this program;
+    // only a full disk or a signal could split it, and the rest follows then.
+    const char* data = line.constData();
+    qsizetype left = line.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd_, data, static_cast<size_t>(left));
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return;
+        }
+        data += written;
+        left -= written;
+        size_ += written;
+    }
 }
 
 QString ErrorTrap::line(const QString& routine) const {

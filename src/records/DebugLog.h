@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <cstdint>
+
+#include "records/LocalTimeStamp.h"
 
 namespace bm {
 
@@ -12,22 +16,46 @@ class Platform;
 QString GetTimeStamp(const QDateTime& when);
 
 // The debug log, debug.txt in the program's writable folder: one line per
-// call, the time stamp, one blank and the message, CR LF, in CP932. The file
-// is opened and closed on every call; mode 1 starts a new log and keeps the
-// previous one as debugBackUp.txt.
+// call, the time stamp, one blank and the message, CR LF, in CP932. Mode 1
+// starts a new log and keeps the previous one as debugBackUp.txt.
+//
+// The file stays open between lines and every line goes out in one write
+// without buffering in this process, so a line written is on disk even if
+// the program crashes right after, and readers see every line at once. A log
+// deleted while the program runs is created again with the next line. A log
+// that grows past `rotateAtBytes` is moved to debugBackUp.txt like at a new
+// start, and the new log says so in its first line.
 class DebugLog {
 public:
-    DebugLog(QString folder, Platform& clock);
+    static constexpr std::int64_t DefaultRotateAtBytes = 20LL * 1024 * 1024;
+
+    DebugLog(QString folder, Platform& clock, std::int64_t rotateAtBytes = DefaultRotateAtBytes);
+    ~DebugLog();
+    DebugLog(const DebugLog&) = delete;
+    DebugLog& operator=(const DebugLog&) = delete;
 
     void WriteDebugLog(const QString& message, int mode = 0);
-    QString GetTimeStamp() const;
+    QString GetTimeStamp();
 
     QString path() const;
     QString backupPath() const;
 
 private:
+    // Moves an existing log to the backup and starts an empty one.
+    void startNewFile();
+    void openForAppend();
+    void close();
+    // True when the open file has been deleted.
+    bool fileGone() const;
+    void writeLine(const QByteArray& stamp, const QString& message);
+
     QString folder_;
-    Platform& clock_;
+    QByteArray path_;        // debug.txt, encoded for the file system
+    QByteArray backupPath_;  // debugBackUp.txt
+    LocalTimeStamp stamp_;
+    std::int64_t rotateAtBytes_;
+    int fd_ = -1;
+    std::int64_t size_ = 0;  // bytes in the open file
 };
 
 // Collects the most recent failure of a routine that goes on past failing

@@ -276,7 +276,7 @@ void FormMain::toggleDebugMode() {
 
 void FormMain::openHelpDocument(const QString& logLine, const QString& fileName) {
     ctx_.log.WriteDebugLog(logLine, 0);
-    ExecuteFile(ctx_, ctx_.paths.executableFolder + QLatin1Char('/') + fileName, kLaunchWaitMs,
+    ExecuteFile(ctx_, ctx_.paths.helpDocument(fileName), kLaunchWaitMs,
                 LaunchHooks{{}, [this](bool busy) { setWaitCursor(busy); }});
 }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 namespace bm::cp932 {
 
@@ -59,9 +60,31 @@ QByteArray convert(const char* to, const char* from, const QByteArray& input,
     return out;
 }
 
+// ASCII and the half-width katakana U+FF61..U+FF9F are single bytes in
+// CP932 (0x00..0x7F and 0xA1..0xDF); texts made of them only, like most debug
+// log lines, are mapped directly instead of through iconv.
+std::optional<QByteArray> encodeSingleBytes(const QString& text) {
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* o = out.data();
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80) {
+            *o++ = static_cast<char>(u);
+        } else if (u >= 0xFF61 && u <= 0xFF9F) {
+            *o++ = static_cast<char>(u - 0xFF61 + 0xA1);
+        } else {
+            return std::nullopt;
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 QByteArray encode(const QString& text) {
+    if (auto direct = encodeSingleBytes(text)) {
+        return *std::move(direct);
+    }
     // UTF-32 input lets one skipped unit be exactly one character.
     QByteArray utf32;
     const auto ucs4 = text.toUcs4();

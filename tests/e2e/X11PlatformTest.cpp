@@ -7,8 +7,12 @@
 #include "Polling.h"
 #include "SimProcess.h"
 #include "StatusBarPainter.h"
+#include "measure/GameWindow.h"
 #include "platform/x11/X11Platform.h"
 #include "settings/SettingsDefaults.h"
+
+// Xlib last: its macros clash with Qt names.
+#include <X11/Xlib.h>
 
 namespace bm {
 namespace {
@@ -156,6 +160,54 @@ TEST_F(StandIn, TheGameWindowIsInFrontUntilAnotherTakesTheFocus) {
 
     ASSERT_TRUE(sim.send(QStringLiteral("focus back")));
     EXPECT_TRUE(eventually([&]() { return x.foregroundWindow() == game; }));
+}
+
+// Sets a window's title from another client, as a program renaming its
+// window does.
+void setTitle(WindowId window, const QByteArray& title) {
+    Display* d = XOpenDisplay(nullptr);
+    ASSERT_NE(d, nullptr);
+    const Atom netWmName = XInternAtom(d, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(d, "UTF8_STRING", False);
+    XChangeProperty(d, window, netWmName, utf8, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(title.constData()),
+                    static_cast<int>(title.size()));
+    XStoreName(d, window, title.constData());
+    XSync(d, False);
+    XCloseDisplay(d);
+}
+
+TEST_F(StandIn, TheGameWindowFoundLastIsCheckedAndFoundAgainWhenItChanges) {
+    GameWindowCache cache;
+    EXPECT_EQ(FindGameWindow(x, cache, GameTitle), game);
+    EXPECT_TRUE(x.hasTitle(game, GameTitle));
+    EXPECT_FALSE(x.hasTitle(game, QStringLiteral("LaTale")));
+    EXPECT_TRUE(eventually([&]() { return x.isForeground(game); }));
+
+    ASSERT_TRUE(sim.send(QStringLiteral("focus away")));
+    const WindowId thief = waitForWindow(x, QStringLiteral("Focus Thief"));
+    EXPECT_TRUE(eventually([&]() { return x.isForeground(thief) && !x.isForeground(game); }));
+    ASSERT_TRUE(sim.send(QStringLiteral("focus back")));
+    EXPECT_TRUE(eventually([&]() { return x.isForeground(game); }));
+
+    // Renamed it is no longer the game window; named back it is again.
+    setTitle(game, "LaTale Client - loading");
+    EXPECT_TRUE(eventually([&]() { return FindGameWindow(x, cache, GameTitle) == 0; }));
+    setTitle(game, GameTitle.toUtf8());
+    EXPECT_TRUE(eventually([&]() { return FindGameWindow(x, cache, GameTitle) == game; }));
+
+    // Closed and started again: the new window is found (the server may give
+    // it the id the closed one had).
+    ASSERT_TRUE(sim.send(QStringLiteral("close")));
+    ASSERT_TRUE(sim.waitForExit());
+    EXPECT_TRUE(eventually([&]() { return FindGameWindow(x, cache, GameTitle) == 0; }));
+    SimProcess again{{QStringLiteral("--pos"), QStringLiteral("60,50")}};
+    ASSERT_TRUE(again.ready()) << again.errors().toStdString();
+    WindowId reopened = 0;
+    EXPECT_TRUE(
+        eventually([&]() { return (reopened = FindGameWindow(x, cache, GameTitle)) != 0; }));
+    EXPECT_EQ(reopened, x.findWindowByTitle(GameTitle));
+    EXPECT_TRUE(eventually([&]() { return x.isForeground(reopened); }));
 }
 
 TEST_F(StandIn, TitlesCompareExactly) {

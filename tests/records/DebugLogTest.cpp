@@ -50,3 +50,37 @@ TEST_F(DebugLogFixture, LogDeletedWhileRunningIsCreatedAgainWithoutBackup) {
     EXPECT_EQ(debugBytes(), QByteArray("2024/05/03 14:07:09 after delete\r\n"));
     EXPECT_FALSE(QFile::exists(log.backupPath()));
 }
+
+TEST_F(DebugLogFixture, ALogOverItsLimitMovesToTheBackupAndSaysSoInTheNewOne) {
+    bm::DebugLog small(folder.path(), platform, 150);
+    small.WriteDebugLog(QStringLiteral("Starting Program  ･･･"), 1);
+    while (debugBytes().size() <= 150) {
+        small.WriteDebugLog(QStringLiteral("a line of the first file"), 0);
+    }
+    const QByteArray firstFile = debugBytes();
+    platform.advance(1000);
+    small.WriteDebugLog(QStringLiteral("a line of the new file"), 0);
+
+    EXPECT_EQ(backupBytes(), firstFile);
+    EXPECT_EQ(debugBytes(),
+              "2024/05/03 14:07:10 Debug Log Rotated : " + QByteArray::number(firstFile.size()) +
+                  " bytes moved to debugBackUp.txt \xA5\xA5\xA5 End \r\n"
+                  "2024/05/03 14:07:10 a line of the new file\r\n");
+    // The new file is counted from its own start.
+    small.WriteDebugLog(QStringLiteral("another line"), 0);
+    EXPECT_EQ(backupBytes(), firstFile);
+}
+
+TEST_F(DebugLogFixture, EveryLineIsInTheFileAsSoonAsItIsWrittenAlsoForAnotherReader) {
+    log.WriteDebugLog(QStringLiteral("start"), 1);
+    for (int i = 0; i < 3; ++i) {
+        log.WriteDebugLog(QStringLiteral("ConvertPixelString%1 日本語").arg(i), 0);
+        EXPECT_TRUE(debugBytes().endsWith(
+            bm::cp932::encode(QStringLiteral("ConvertPixelString%1 日本語\r\n").arg(i))));
+    }
+    // A second writer appends behind this one's lines instead of over them.
+    bm::DebugLog other(folder.path(), platform);
+    other.WriteDebugLog(QStringLiteral("other"), 0);
+    log.WriteDebugLog(QStringLiteral("last"), 0);
+    EXPECT_TRUE(debugBytes().endsWith("other\r\n2024/05/03 14:07:09 last\r\n"));
+}

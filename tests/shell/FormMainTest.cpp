@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -301,6 +302,17 @@ TEST_F(FormMainTest, TheHelpMenuOpensTheDocumentsBesideTheProgram) {
     EXPECT_TRUE(inOrder(logMessages(), {QStringLiteral("Click : Show Quick Reference "),
                                         QStringLiteral("Click : Show Read Me "),
                                         QStringLiteral("Click : Show How To Use ")}));
+}
+
+TEST_F(FormMainTest, AnInstalledProgramOpensTheDocumentsFromItsSharedFolder) {
+    const QString shared = folder.file(QStringLiteral("share"));
+    QDir().mkpath(shared);
+    test::TempFolder::writeBytes(shared + QStringLiteral("/ReadMeL.txt"), "help");
+    paths.installedDocumentFolder = shared;
+    load();
+    action("menuReadMe")->trigger();
+    EXPECT_EQ(platform.opened, QStringList{shared + QStringLiteral("/ReadMeL.txt")});
+    EXPECT_TRUE(prompt.shown.empty());
 }
 
 TEST_F(FormMainTest, TheVersionWindowOpensModallyAndClosesWithoutEndingTheProgram) {

@@ -19,3 +19,20 @@ TEST(Cp932, UnmappableCharactersBecomeQuestionMarks) {
     EXPECT_EQ(cp932::encode(QStringLiteral("a\U0001F600b")), QByteArray("a?b"));
     EXPECT_EQ(cp932::decode(QByteArray("a\x81")), QStringLiteral("a\uFFFD"));
 }
+
+// Texts of ASCII and half-width katakana only take a direct mapping; one
+// kanji sends the same characters through the converter, which must agree.
+TEST(Cp932, SingleByteTextsEncodeAsTheConverterDoes) {
+    QString singles;
+    for (char16_t u = 0; u < 0x80; ++u) {
+        singles += QChar(u);
+    }
+    for (char16_t u = 0xFF61; u <= 0xFF9F; ++u) {
+        singles += QChar(u);
+    }
+    const QByteArray direct = bm::cp932::encode(singles);
+    ASSERT_EQ(direct.size(), singles.size());
+    EXPECT_EQ(direct, bm::cp932::encode(singles + QStringLiteral("漢")).chopped(2));
+    EXPECT_EQ(bm::cp932::encode(QStringLiteral("\\~ ･･･ End ")),
+              QByteArray("\\~ \xA5\xA5\xA5 End "));
+}

@@ -45,7 +45,14 @@ void FakePlatform::advance(std::int64_t ms) {
     now_ = now_.addMSecs(ms);
 }
 
+bool FakePlatform::hasTitle(WindowId window, const QString& title) {
+    ++titleChecks;
+    const FakeWindow* w = this->window(window);
+    return w != nullptr && w->title == title;
+}
+
 WindowId FakePlatform::findWindowByTitle(const QString& title) {
+    ++titleLookups;
     for (auto it = stacking_.rbegin(); it != stacking_.rend(); ++it) {
         if (windows_[*it].title == title) {
             return *it;

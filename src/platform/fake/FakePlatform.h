@@ -54,7 +54,13 @@ public:
     int mouseOpens = 0;
     FakeMouseButtons* mouse() const { return mouse_.data(); }
 
+    // How often the logic looked a window up by title, and checked the
+    // title of a window it knew.
+    int titleLookups = 0;
+    int titleChecks = 0;
+
     WindowId findWindowByTitle(const QString& title) override;
+    bool hasTitle(WindowId window, const QString& title) override;
     WindowId foregroundWindow() override { return foreground_; }
     std::optional<WindowRect> windowRect(WindowId window) override;
     std::optional<QPoint> clientOrigin(WindowId window) override;

@@ -35,6 +35,12 @@ struct X11Platform::Impl {
     x11::X11Atoms atoms;
     std::unique_ptr<x11::X11WindowTree> tree;
     std::unique_ptr<x11::X11ScreenReader> screen;
+    // Whether an EWMH window manager runs, asked again after WmRecheckMs, so
+    // that the foreground check costs one property read per call.
+    static constexpr std::uint32_t WmRecheckMs = 10000;
+    bool wmKnown = false;
+    bool wmRunning = false;
+    std::uint32_t wmCheckedAt = 0;
 
     struct Geometry {
         int x = 0;
@@ -112,6 +118,40 @@ WindowId X11Platform::findWindowByTitle(const QString& title) {
 
 WindowId X11Platform::foregroundWindow() {
     return isOpen() ? d->tree->activeClient() : 0;
+}
+
+bool X11Platform::hasTitle(WindowId window, const QString& title) {
+    return isOpen() && d->tree->hasTitle(window, title);
+}
+
+bool X11Platform::isForeground(WindowId window) {
+    if (!isOpen() || window == 0) {
+        return false;
+    }
+    const std::uint32_t tick = tickCount();
+    if (!d->wmKnown || tick - d->wmCheckedAt >= Impl::WmRecheckMs) {
+        d->wmRunning = d->tree->windowManagerRunning();
+        d->wmKnown = true;
+        d->wmCheckedAt = tick;
+    }
+    if (d->wmRunning) {
+        if (const auto active = d->tree->netActiveWindow()) {
+            return *active == window;
+        }
+        d->wmKnown = false;  // the window manager has gone: ask again next time
+    }
+    // Without a window manager the input focus tells; a focus on the window
+    // itself needs no walk up the tree.
+    Window focus = 0;
+    int revertTo = 0;
+    {
+        x11::X11ErrorTrap trap(d->display.get(), x11::X11ErrorTrap::Mode::RepliesOnly);
+        XGetInputFocus(d->display.get(), &focus, &revertTo);
+        if (trap.caught()) {
+            return false;
+        }
+    }
+    return focus == window || d->tree->focusedClient() == window;
 }
 
 std::optional<WindowRect> X11Platform::windowRect(WindowId window) {
@@ -200,6 +240,10 @@ std::uint32_t X11Platform::tickCount() {
 
 QDateTime X11Platform::now() {
     return QDateTime::currentDateTime();
+}
+
+std::int64_t X11Platform::utcMilliseconds() {
+    return QDateTime::currentMSecsSinceEpoch();
 }
 
 void X11Platform::pumpEvents(int maxWaitMs) {

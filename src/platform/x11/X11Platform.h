@@ -28,6 +28,8 @@ public:
 
     WindowId findWindowByTitle(const QString& title) override;
     WindowId foregroundWindow() override;
+    bool hasTitle(WindowId window, const QString& title) override;
+    bool isForeground(WindowId window) override;
     std::optional<WindowRect> windowRect(WindowId window) override;
     std::optional<QPoint> clientOrigin(WindowId window) override;
     bool captureRegion(WindowId window, bool client, int x, int y, int width, int height,
@@ -37,6 +39,7 @@ public:
     bool openWithDesktop(const QString& pathOrUrl) override;
     std::uint32_t tickCount() override;
     QDateTime now() override;
+    std::int64_t utcMilliseconds() override;
     void pumpEvents(int maxWaitMs) override;
     std::unique_ptr<MouseButtonSource> openMouseButtons(MouseButtonSource::Failure& why) override;
 

@@ -181,6 +181,10 @@ Window X11WindowTree::findByTitle(const QString& title) const {
     return matches.empty() ? 0 : matches.back();
 }
 
+bool X11WindowTree::hasTitle(Window window, const QString& title) const {
+    return window != 0 && titleMatches(window, TitleKey(title));
+}
+
 Window X11WindowTree::findAmongClients(const TitleKey& key) const {
     if (const auto stacking = windowList(root_, atoms_.netClientListStacking)) {
         for (auto it = stacking->rbegin(); it != stacking->rend(); ++it) {
@@ -273,17 +277,28 @@ Window X11WindowTree::clientOf(Window topLevel) const {
     return topLevel;
 }
 
+std::optional<Window> X11WindowTree::netActiveWindow() const {
+    const auto active = windowList(root_, atoms_.netActiveWindow);
+    if (!active) {
+        return std::nullopt;
+    }
+    return active->empty() ? 0 : (*active)[0];
+}
+
 Window X11WindowTree::activeClient() const {
     if (windowManagerRunning()) {
-        if (const auto active = windowList(root_, atoms_.netActiveWindow)) {
-            const Window w = active->empty() ? 0 : (*active)[0];
+        if (const auto w = netActiveWindow()) {
             // The property may still name a window that has just been
             // destroyed; the input focus tells then.
-            if (w == 0 || query(w)) {
-                return w;
+            if (*w == 0 || query(*w)) {
+                return *w;
             }
         }
     }
+    return focusedClient();
+}
+
+Window X11WindowTree::focusedClient() const {
     Window focus = 0;
     int revertTo = 0;
     {

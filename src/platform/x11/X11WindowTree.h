@@ -36,6 +36,14 @@ public:
     // come first; the whole tree is walked when none of them matches
     // (no window manager, or an unmanaged window).
     Window findByTitle(const QString& title) const;
+    // True while the window exists and its title equals `title` exactly;
+    // usually one property read.
+    bool hasTitle(Window window, const QString& title) const;
+    // The window manager's active window as its root property names it;
+    // nullopt when the root carries no such property. One property read.
+    std::optional<Window> netActiveWindow() const;
+    // The client that holds the input focus; 0 when none.
+    Window focusedClient() const;
     // The window the user works in: the window manager's active window,
     // else the client that holds the input focus; 0 when none.
     Window activeClient() const;
