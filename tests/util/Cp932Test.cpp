@@ -19,3 +19,12 @@ TEST(Cp932, UnmappableCharactersBecomeQuestionMarks) {
     EXPECT_EQ(cp932::encode(QStringLiteral("a\U0001F600b")), QByteArray("a?b"));
     EXPECT_EQ(cp932::decode(QByteArray("a\x81")), QStringLiteral("a\uFFFD"));
 }
+
+TEST(Cp932, EmptyTextsConvertToEmpty) {
+    // An empty text has no character data at all; the sanitizer build checks
+    // that none is copied.
+    EXPECT_TRUE(cp932::encode(QString()).isEmpty());
+    EXPECT_TRUE(cp932::encode(QStringLiteral("")).isEmpty());
+    EXPECT_TRUE(cp932::decode(QByteArray()).isEmpty());
+    EXPECT_EQ(cp932::byteLength(QString()), 0);
+}
