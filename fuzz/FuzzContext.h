@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <cstdlib>
 
@@ -13,18 +15,22 @@
 
 namespace bm::fuzz {
 
-// Answers every question from a fixed bit pattern: a set bit is the
-// affirmative answer (Ok/Yes), a clear bit the other one. A load that keeps
-// asking is itself a fault, so the process stops after too many questions.
+// Answers every question from a fixed bit pattern: the question's title
+// picks the bit, so the same question gets the same answer in every load; a
+// set bit is the affirmative answer (Ok/Yes), a clear bit the other one. A
+// load that keeps asking is itself a fault, so the process stops after too
+// many questions.
 class AutoPrompt : public Prompt {
 public:
     explicit AutoPrompt(unsigned bits) : bits_(bits) {}
 
-    PromptAnswer ask(const QString&, const QString&, PromptButtons buttons, PromptIcon) override {
+    PromptAnswer ask(const QString&, const QString& title, PromptButtons buttons,
+                     PromptIcon) override {
         if (++asked_ > MaxQuestions) {
             std::abort();
         }
-        const bool yes = (bits_ >> (asked_ % 8)) & 1u;
+        titles.append(title);
+        const bool yes = (bits_ >> (qHash(title, 0) % 8)) & 1u;
         switch (buttons) {
             case PromptButtons::Ok:
                 return PromptAnswer::Ok;
@@ -35,7 +41,8 @@ public:
         }
         return PromptAnswer::Ok;
     }
-    int asked() const { return asked_; }
+
+    QStringList titles;  // of every question asked, in order
 
 private:
     static constexpr int MaxQuestions = 32;

@@ -1,7 +1,9 @@
 // The settings file reader: the input is the whole TK2LConfig.ini, read
 // through the start-up load with every question answered automatically.
 // Whatever the file holds, the load must end; the file it leaves behind must
-// then load silently and save back to the same bytes.
+// then load without a question (but the one that confirms a game window
+// name other than the built-in one, asked at every start) and save back to
+// the same bytes.
 
 #include <QCoreApplication>
 #include <QFile>
@@ -36,7 +38,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // The last byte also picks the answers, so that every question gets
-    // both answers over the run without shifting the file's bytes.
+    // both answers over the run without shifting the file's bytes; both
+    // loads answer the same question alike.
     const unsigned answers = size > 0 ? data[size - 1] : 0xFF;
     bm::fuzz::FuzzContext first(answers);
     const QString path = bm::configFilePath(first.paths);
@@ -52,8 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bm::ConfigFile(first.ctx, bm::configop::Save);
     const QByteArray saved = readAll(path);
 
-    // A saved file is a current one: it loads without a question and saves
-    // back unchanged.
+    // A saved file is a current one: it loads without a question about the
+    // file and saves back unchanged.
     bm::fuzz::FuzzContext second(answers);
     {
         QFile file(bm::configFilePath(second.paths));
@@ -62,8 +65,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     startUp(second);
-    if (second.prompt.asked() != 0) {
-        std::abort();
+    for (const QString& title : second.prompt.titles) {
+        if (title != QStringLiteral("ターゲット変更選択")) {
+            std::abort();
+        }
     }
     bm::ConfigFile(second.ctx, bm::configop::Save);
     if (readAll(bm::configFilePath(second.paths)) != saved) {

@@ -15,6 +15,8 @@ if [ ${#targets[@]} -eq 0 ]; then
   targets=(settings pixel pay)
 fi
 
+./scripts/install-deps.sh --fuzz
+
 launcher=()
 if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
@@ -52,7 +54,7 @@ for t in "${targets[@]}"; do
   build-fuzz/bin/$exe -max_total_time="$seconds" -print_final_stats=1 -timeout=20 \
     -rss_limit_mb=2048 -max_len=16384 -artifact_prefix="$findings/" \
     "$work" "fuzz/corpus/$t" >"$log" 2>&1 || rc=$?
-  grep -E '^#[0-9]+ +(DONE|INITED)' "$log" | tail -2 || true
+  grep -E '^#[0-9]+[[:space:]]+(INITED|DONE)' "$log" | tail -2 || true
   grep -E '^stat::(number_of_executed_units|average_exec_per_sec|new_units_added|peak_rss_mb)' "$log" || true
   echo "corpus: $(find "$work" -type f | wc -l) files"
   if [ "$rc" -ne 0 ]; then

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the demo need.
+# Installs the Debian packages the build, the tests and the demo need;
+# with --fuzz also clang and its libFuzzer runtime for scripts/fuzz.sh.
 # Does nothing when everything is already there.
 set -euo pipefail
 
@@ -12,6 +13,9 @@ packages=(
   fonts-ipafont-gothic
   qt6-image-formats-plugins
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
