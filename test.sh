@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test.
 # Usage: ./test.sh [ctest arguments...]   e.g. ./test.sh -L unit
+#        ./test.sh --sanitize [ctest arguments...]
+#   builds into build-asan/ with the address and undefined-behaviour
+#   sanitizers and runs the unit tests and the window walk there.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 ./scripts/install-deps.sh
+
+if [ "${1:-}" = "--sanitize" ]; then
+  shift
+  exec ./scripts/sanitize.sh "$@"
+fi
 
 echo "== clang-format check"
 mapfile -t sources < <(git ls-files '*.cpp' '*.h' 2>/dev/null || find src tests tools bench -name '*.cpp' -o -name '*.h')

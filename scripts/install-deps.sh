@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the demo need.
+# Installs the Debian packages the build, the tests and the demo need;
+# with --fuzz also clang and its libFuzzer runtime for scripts/fuzz.sh.
 # Does nothing when everything is already there.
 set -euo pipefail
 
@@ -13,6 +14,9 @@ packages=(
   qt6-image-formats-plugins
   desktop-file-utils appstream dpkg-dev file
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #include "records/OutputFormat.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "util/Cp932.h"
 #include "util/NumberFormat.h"
@@ -36,7 +37,11 @@ QString FormatColumn(Currency value, int width, int gap, int decimals, bool plai
 }
 
 QString FormatColumn(std::int64_t value, int width, int gap, int decimals, bool plain) {
-    return FormatColumn(Currency::fromInt(value), width, gap, decimals, plain);
+    // A whole number beyond what a currency holds shows as the nearest one
+    // it holds instead of overflowing on the way.
+    constexpr std::int64_t Largest = std::numeric_limits<std::int64_t>::max() / Currency::Scale;
+    return FormatColumn(Currency::fromInt(std::clamp(value, -Largest, Largest)), width, gap,
+                        decimals, plain);
 }
 
 QString FormatColumn(int value, int width, int gap, int decimals, bool plain) {

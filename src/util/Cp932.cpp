@@ -86,8 +86,11 @@ QByteArray encode(const QString& text) {
         return *std::move(direct);
     }
     // UTF-32 input lets one skipped unit be exactly one character.
-    QByteArray utf32;
     const auto ucs4 = text.toUcs4();
+    if (ucs4.isEmpty()) {
+        return {};  // an empty list has no data to copy from
+    }
+    QByteArray utf32;
     utf32.resize(static_cast<qsizetype>(ucs4.size() * 4));
     std::memcpy(utf32.data(), ucs4.constData(), static_cast<size_t>(utf32.size()));
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN

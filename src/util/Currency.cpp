@@ -3,6 +3,7 @@
 #include <cfenv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace bm {
 
@@ -21,7 +22,20 @@ double roundHalfEven(double v) {
 }  // namespace
 
 Currency Currency::fromDouble(double value) {
-    return fromRaw(static_cast<std::int64_t>(roundHalfEven(value * Scale)));
+    // A value beyond what a currency holds stops at the nearest end of its
+    // range, and a NaN counts as 0, instead of converting out of range.
+    constexpr double Limit = 9223372036854775808.0;  // 2^63
+    const double scaled = roundHalfEven(value * Scale);
+    if (std::isnan(scaled)) {
+        return {};
+    }
+    if (scaled >= Limit) {
+        return fromRaw(std::numeric_limits<std::int64_t>::max());
+    }
+    if (scaled < -Limit) {
+        return fromRaw(std::numeric_limits<std::int64_t>::min());
+    }
+    return fromRaw(static_cast<std::int64_t>(scaled));
 }
 
 std::int64_t Currency::toWhole() const {
@@ -35,9 +49,10 @@ std::int64_t Currency::toWhole() const {
 }
 
 QString Currency::toString() const {
-    const std::int64_t absRaw = std::llabs(raw_);
+    // Unsigned, so that the most negative value has a magnitude too.
+    const std::uint64_t absRaw = magnitude();
     QString text = QString::number(absRaw / Scale);
-    std::int64_t frac = absRaw % Scale;
+    const std::uint64_t frac = absRaw % Scale;
     if (frac != 0) {
         QString digits = QStringLiteral("%1").arg(frac, 4, 10, QLatin1Char('0'));
         while (digits.endsWith(QLatin1Char('0'))) {

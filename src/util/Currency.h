@@ -20,10 +20,15 @@ public:
         return c;
     }
     static constexpr Currency fromInt(std::int64_t whole) { return fromRaw(whole * Scale); }
-    // Rounds to four decimals, an exact half to the even neighbour.
+    // Rounds to four decimals, an exact half to the even neighbour; beyond
+    // the range it stops at the nearest end, and a NaN gives 0.
     static Currency fromDouble(double value);
 
     constexpr std::int64_t raw() const { return raw_; }
+    // |raw|, which for the most negative raw value only an unsigned type holds.
+    constexpr std::uint64_t magnitude() const {
+        return raw_ < 0 ? 0 - static_cast<std::uint64_t>(raw_) : static_cast<std::uint64_t>(raw_);
+    }
     double toDouble() const { return static_cast<double>(raw_) / Scale; }
     // Nearest whole number, an exact half to the even neighbour.
     std::int64_t toWhole() const;

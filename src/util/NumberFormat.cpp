@@ -11,8 +11,8 @@ namespace {
 
 // |raw| rounded to `decimals` places (0..4), half away from zero, as an
 // integer count of 10^-decimals units.
-std::int64_t roundedUnits(std::int64_t absRaw, int decimals) {
-    std::int64_t divisor = 1;
+std::uint64_t roundedUnits(std::uint64_t absRaw, int decimals) {
+    std::uint64_t divisor = 1;
     for (int i = decimals; i < 4; ++i) {
         divisor *= 10;
     }
@@ -41,8 +41,9 @@ struct Digits {
 Digits split(Currency value, int decimals) {
     const int places = std::clamp(decimals, 0, 4);
     const std::int64_t raw = value.raw();
-    const std::int64_t units = roundedUnits(std::llabs(raw), places);
-    std::int64_t pow10 = 1;
+    // Unsigned: the magnitude of the most negative value, rounded up, still fits.
+    const std::uint64_t units = roundedUnits(value.magnitude(), places);
+    std::uint64_t pow10 = 1;
     for (int i = 0; i < places; ++i) {
         pow10 *= 10;
     }

@@ -36,3 +36,12 @@ TEST(Cp932, SingleByteTextsEncodeAsTheConverterDoes) {
     EXPECT_EQ(bm::cp932::encode(QStringLiteral("\\~ ･･･ End ")),
               QByteArray("\\~ \xA5\xA5\xA5 End "));
 }
+
+TEST(Cp932, EmptyTextsConvertToEmpty) {
+    // An empty text has no character data at all; the sanitizer build checks
+    // that none is copied.
+    EXPECT_TRUE(cp932::encode(QString()).isEmpty());
+    EXPECT_TRUE(cp932::encode(QStringLiteral("")).isEmpty());
+    EXPECT_TRUE(cp932::decode(QByteArray()).isEmpty());
+    EXPECT_EQ(cp932::byteLength(QString()), 0);
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "records/OutputFormat.h"
 #include "util/NumberFormat.h"
 
@@ -25,6 +27,20 @@ TEST(NumberFormat, FixedAndGroupedLayouts) {
               QStringLiteral("2,048,000 kByte"));
     EXPECT_EQ(fmt::rightAligned(QStringLiteral("7"), 5), QStringLiteral("    7"));
     EXPECT_EQ(fmt::rightAligned(QStringLiteral("123456"), 5), QStringLiteral("123456"));
+}
+
+TEST(NumberFormat, EndsOfTheCurrencyRange) {
+    const Currency most = Currency::fromRaw(std::numeric_limits<std::int64_t>::max());
+    const Currency least = Currency::fromRaw(std::numeric_limits<std::int64_t>::min());
+    EXPECT_EQ(fmt::fixed(most, 2, false), QStringLiteral("922337203685477.58"));
+    EXPECT_EQ(fmt::fixed(least, 2, false), QStringLiteral("-922337203685477.58"));
+    EXPECT_EQ(fmt::fixed(least, 4, true), QStringLiteral("-922,337,203,685,477.5808"));
+    EXPECT_EQ(fmt::grouped(most), QStringLiteral("922,337,203,685,478"));
+    EXPECT_EQ(fmt::wholeOrEmpty(least, false), QStringLiteral("-922337203685478"));
+    EXPECT_EQ(bm::FormatColumn(least, 6, 1, 0, true), QStringLiteral(" -922337203685478 "));
+    // Whole numbers beyond a currency's range stop at its largest whole value.
+    EXPECT_EQ(bm::FormatColumn(std::numeric_limits<std::int64_t>::min(), 6, 1, 0, true),
+              QStringLiteral(" -922337203685477 "));
 }
 
 TEST(NumberFormat, LeadingNumberReading) {
