@@ -17,9 +17,9 @@ bool coversAny(const QRect& view, const std::vector<QRect>& avoid) {
 
 }  // namespace
 
-std::vector<QRect> CaptureRectsOnScreen(Platform& platform, const Settings& settings) {
+std::vector<QRect> CaptureRectsOnScreen(Platform& platform, WindowId game,
+                                        const Settings& settings) {
     std::vector<QRect> rects;
-    const WindowId game = platform.findWindowByTitle(settings.SearchWindowName);
     const auto origin = game == 0 ? std::nullopt : platform.clientOrigin(game);
     if (!origin) {
         return rects;

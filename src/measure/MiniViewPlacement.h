@@ -4,15 +4,17 @@
 #include <QRect>
 #include <vector>
 
+#include "platform/Platform.h"
+
 namespace bm {
 
-class Platform;
 struct Settings;
 
-// The five capture rectangles of the game window in screen coordinates
-// (through the client area's origin); empty when the game window is not
-// found or its client origin is unknown.
-std::vector<QRect> CaptureRectsOnScreen(Platform& platform, const Settings& settings);
+// The five capture rectangles of the game window `game` in screen
+// coordinates (through the client area's origin); empty when there is no
+// game window (0) or its client origin is unknown.
+std::vector<QRect> CaptureRectsOnScreen(Platform& platform, WindowId game,
+                                        const Settings& settings);
 
 // Where a window of rectangle `view` must go so that it covers none of
 // `avoid`: its own position when it covers none, else the nearest position

@@ -4,6 +4,7 @@
 
 #include "capture/RegionCapture.h"
 #include "capture/ReviewFolder.h"
+#include "measure/GameWindow.h"
 #include "measure/RunState.h"
 #include "platform/Platform.h"
 #include "settings/Settings.h"
@@ -56,7 +57,8 @@ void RunTracker::saveFailedRegions() {
     // The regions are photographed again at once: the screen still shows
     // what the failed read saw.
     Platform& platform = app_.platform;
-    const WindowId game = platform.findWindowByTitle(app_.settings.SearchWindowName);
+    const WindowId game =
+        FindGameWindow(platform, app_.run.GameWindow, app_.settings.SearchWindowName);
     if (game == 0) {
         return;
     }

@@ -9,6 +9,7 @@
 
 #include "capture/ReviewFolder.h"
 #include "measure/FormMiniView.h"
+#include "measure/GameWindow.h"
 #include "measure/MiniViewPlacement.h"
 #include "measure/RunFiguresText.h"
 #include "measure/RunState.h"
@@ -96,7 +97,13 @@ void TrackerFeatures::setMiniViewShown(bool shown) {
         FormMiniView::Services services{
             tracker_.stats(),
             [this] { return ctx_.platform.now(); },
-            [this] { return CaptureRectsOnScreen(ctx_.platform, ctx_.settings); },
+            [this] {
+                // The game window the capture cycle found last, checked
+                // rather than looked up again after every capture.
+                const WindowId game = FindGameWindow(ctx_.platform, ctx_.run.GameWindow,
+                                                     ctx_.settings.SearchWindowName);
+                return CaptureRectsOnScreen(ctx_.platform, game, ctx_.settings);
+            },
             [this] { copySummary(); },
             [this] { saveSettings(); },
         };

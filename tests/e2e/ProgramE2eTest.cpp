@@ -153,7 +153,8 @@ TEST(ProgramAgainstStandIn, CompactViewLeavesTheCaptureRegionsAndTheClassicSetti
     std::vector<QRect> regions;
     ASSERT_TRUE(test::waitUntil(
         [&] {
-            regions = CaptureRectsOnScreen(program.x11(), s);
+            regions = CaptureRectsOnScreen(program.x11(),
+                                           program.x11().findWindowByTitle(s.SearchWindowName), s);
             return !regions.empty();
         },
         5000));

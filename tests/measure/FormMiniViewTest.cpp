@@ -23,7 +23,10 @@ protected:
         FormMiniView::Services services{
             stats,
             [this] { return platform.now(); },
-            [this] { return CaptureRectsOnScreen(platform, settings); },
+            [this] {
+                return CaptureRectsOnScreen(
+                    platform, platform.findWindowByTitle(settings.SearchWindowName), settings);
+            },
             {},
             [this] { ++saves; },
         };
@@ -36,7 +39,8 @@ protected:
     }
     bool coversCaptureRects(const QWidget& w) {
         const QRect here(w.pos(), w.size());
-        for (const QRect& r : CaptureRectsOnScreen(platform, settings)) {
+        for (const QRect& r : CaptureRectsOnScreen(
+                 platform, platform.findWindowByTitle(settings.SearchWindowName), settings)) {
             if (r.intersects(here)) {
                 return true;
             }

@@ -32,11 +32,14 @@ TEST(MoveOffRects, NearestFreeSideInsideTheScreen) {
 class CaptureRectsOnScreenTest : public MeasureFixture {};
 
 TEST_F(CaptureRectsOnScreenTest, TranslatedThroughTheClientOrigin) {
-    EXPECT_TRUE(CaptureRectsOnScreen(platform, settings).empty());  // no game window
+    EXPECT_TRUE(CaptureRectsOnScreen(
+                    platform, platform.findWindowByTitle(settings.SearchWindowName), settings)
+                    .empty());  // no game window
     QImage client(120, 100, QImage::Format_RGB32);
     platform.addWindow(settings.SearchWindowName, client, {300, 200}, {4, 24});
     settings.CaptureRect[2] = {0, 40, 0, 9};  // empty: nothing to keep clear
-    const std::vector<QRect> rects = CaptureRectsOnScreen(platform, settings);
+    const std::vector<QRect> rects = CaptureRectsOnScreen(
+        platform, platform.findWindowByTitle(settings.SearchWindowName), settings);
     ASSERT_EQ(rects.size(), 4u);
     EXPECT_EQ(rects[0], QRect(304, 224, 40, 11));
     EXPECT_EQ(rects[3], QRect(304, 304, 90, 9));
