@@ -7,11 +7,11 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "app/Settings.h"
 #include "capture/PixelString.h"
 #include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
-#include "settings/Settings.h"
 #include "util/AppContext.h"
 #include "util/ProgramPaths.h"
 #include "util/Prompt.h"

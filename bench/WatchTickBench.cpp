@@ -16,13 +16,13 @@
 #include <thread>
 #include <vector>
 
+#include "app/Settings.h"
 #include "measure/LevelUpWatch.h"
 #include "measure/MainView.h"
 #include "measure/MeasureContext.h"
 #include "measure/RunState.h"
 #include "platform/x11/X11Platform.h"
 #include "records/DebugLog.h"
-#include "settings/Settings.h"
 #include "settings/SettingsDefaults.h"
 #include "util/AppContext.h"
 #include "util/ProgramPaths.h"

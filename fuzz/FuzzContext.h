@@ -5,10 +5,10 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "app/Settings.h"
 #include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
-#include "settings/Settings.h"
 #include "util/AppContext.h"
 #include "util/ProgramPaths.h"
 #include "util/Prompt.h"

@@ -3,8 +3,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "app/Settings.h"
 #include "platform/Platform.h"
-#include "settings/Settings.h"
 
 namespace bm {
 

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "app/Settings.h"
 #include "capture/ImageFiles.h"
-#include "settings/Settings.h"
 #include "util/PathUtil.h"
 
 namespace bm {

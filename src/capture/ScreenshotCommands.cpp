@@ -1,5 +1,6 @@
 #include "capture/ScreenshotCommands.h"
 
+#include "app/Settings.h"
 #include "capture/ImageFiles.h"
 #include "capture/RegionCapture.h"
 #include "capture/WaitClock.h"
@@ -8,7 +9,6 @@
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/LogText.h"
-#include "settings/Settings.h"
 #include "util/PathUtil.h"
 #include "util/ProgramPaths.h"
 

@@ -2,9 +2,9 @@
 
 #include <array>
 
+#include "app/Settings.h"
 #include "capture/WaitClock.h"
 #include "platform/Platform.h"
-#include "settings/Settings.h"
 #include "util/AppContext.h"
 
 namespace bm {

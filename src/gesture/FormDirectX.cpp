@@ -1,12 +1,12 @@
 #include "gesture/FormDirectX.h"
 
+#include "app/Settings.h"
 #include "capture/ImageFiles.h"
 #include "capture/WaitClock.h"
 #include "gesture/BeepPattern.h"
 #include "measure/RunState.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
-#include "settings/Settings.h"
 #include "shell/FormMain.h"
 #include "util/AppContext.h"
 #include "util/PathUtil.h"

@@ -1,5 +1,6 @@
 #include "measure/CaptureCycle.h"
 
+#include "app/Settings.h"
 #include "capture/RegionCapture.h"
 #include "measure/GraphSink.h"
 #include "measure/MainView.h"
@@ -9,7 +10,6 @@
 #include "measure/RunState.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
-#include "settings/Settings.h"
 
 namespace bm {
 

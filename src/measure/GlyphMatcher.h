@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "settings/Settings.h"
+#include "app/Settings.h"
 
 namespace bm {
 

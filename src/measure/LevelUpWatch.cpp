@@ -1,5 +1,6 @@
 #include "measure/LevelUpWatch.h"
 
+#include "app/Settings.h"
 #include "capture/ImageFiles.h"
 #include "capture/WaitClock.h"
 #include "measure/DisplayResult.h"
@@ -10,7 +11,6 @@
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/LogText.h"
-#include "settings/Settings.h"
 #include "util/PathUtil.h"
 
 namespace bm {

@@ -3,6 +3,7 @@
 #include <exception>
 #include <new>
 
+#include "app/Settings.h"
 #include "capture/WaitClock.h"
 #include "measure/CaptureCycle.h"
 #include "measure/MainView.h"
@@ -12,7 +13,6 @@
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/PayRecord.h"
-#include "settings/Settings.h"
 #include "util/AppContext.h"
 #include "util/Launcher.h"
 #include "util/ProgramPaths.h"

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/Settings.h"
 #include "capture/WaitClock.h"
 #include "measure/CaptureObserver.h"
 #include "measure/DisplayResult.h"
@@ -14,7 +15,6 @@
 #include "records/LogText.h"
 #include "records/OutputFormat.h"
 #include "records/PayRecord.h"
-#include "settings/Settings.h"
 #include "util/NumberFormat.h"
 
 namespace bm {

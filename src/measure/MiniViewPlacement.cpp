@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "app/Settings.h"
 #include "platform/Platform.h"
-#include "settings/Settings.h"
 
 namespace bm {
 

@@ -2,12 +2,12 @@
 
 #include <optional>
 
+#include "app/Settings.h"
 #include "capture/WaitClock.h"
 #include "measure/GlyphMatcher.h"
 #include "measure/RecognitionView.h"
 #include "measure/RunState.h"
 #include "records/DebugLog.h"
-#include "settings/Settings.h"
 #include "util/AppContext.h"
 #include "util/clsStringBuffer.h"
 

@@ -6,9 +6,9 @@
 #include <array>
 #include <cstdint>
 
+#include "app/Settings.h"
 #include "measure/GameWindow.h"
 #include "measure/ResultPanel.h"
-#include "settings/Settings.h"
 #include "util/Currency.h"
 
 namespace bm {

@@ -2,12 +2,12 @@
 
 #include <vector>
 
+#include "app/Settings.h"
 #include "capture/RegionCapture.h"
 #include "capture/ReviewFolder.h"
 #include "measure/GameWindow.h"
 #include "measure/RunState.h"
 #include "platform/Platform.h"
-#include "settings/Settings.h"
 #include "util/AppContext.h"
 
 namespace bm {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "app/Settings.h"
 #include "platform/Platform.h"
-#include "settings/Settings.h"
 
 namespace bm {
 

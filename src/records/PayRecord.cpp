@@ -5,10 +5,10 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "app/Settings.h"
 #include "measure/RunState.h"
 #include "records/DebugLog.h"
 #include "records/OutputFormat.h"
-#include "settings/Settings.h"
 #include "util/AppContext.h"
 #include "util/Cp932.h"
 #include "util/NumberFormat.h"

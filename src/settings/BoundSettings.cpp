@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "app/SettingBounds.h"
+#include "app/Settings.h"
 #include "records/DebugLog.h"
-#include "settings/SettingBounds.h"
-#include "settings/Settings.h"
 #include "settings/SettingsDefaults.h"
 
 namespace bm {

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "app/Settings.h"
 #include "records/DebugLog.h"
 #include "records/PayRecord.h"
 #include "settings/BoundSettings.h"
@@ -17,7 +18,6 @@
 #include "settings/ConfigFileText.h"
 #include "settings/ConfigLineReader.h"
 #include "settings/ExactPaths.h"
-#include "settings/Settings.h"
 #include "settings/SettingsDefaults.h"
 #include "util/AppContext.h"
 #include "util/Cp932.h"

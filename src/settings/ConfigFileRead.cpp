@@ -1,7 +1,7 @@
 #include "settings/ConfigFileRead.h"
 
+#include "app/Settings.h"
 #include "settings/ConfigLineReader.h"
-#include "settings/Settings.h"
 #include "settings/SettingsDefaults.h"
 #include "util/AppContext.h"
 #include "util/PathUtil.h"

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "settings/Settings.h"
+#include "app/Settings.h"
 
 namespace bm {
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <array>
 
+#include "app/Settings.h"
 #include "settings/ExtraSettings.h"
-#include "settings/Settings.h"
 #include "util/Cp932.h"
 
 namespace bm {

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/Settings.h"
 #include "records/DebugLog.h"
 #include "settings/ConfigFile.h"
 #include "settings/OptionPageAutoRun.h"
@@ -16,7 +17,6 @@
 #include "settings/OptionPageExtended.h"
 #include "settings/OptionPageRegions.h"
 #include "settings/OptionsHost.h"
-#include "settings/Settings.h"
 #include "util/AppContext.h"
 #include "util/Prompt.h"
 

@@ -7,10 +7,10 @@
 #include <cmath>
 #include <limits>
 
+#include "app/SettingBounds.h"
 #include "capture/ScreenshotCommands.h"
 #include "records/DebugLog.h"
 #include "settings/FormInputCheck.h"
-#include "settings/SettingBounds.h"
 #include "util/AppContext.h"
 #include "util/ClickableLabel.h"
 #include "util/Prompt.h"

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "app/SettingBounds.h"
+#include "app/Settings.h"
 #include "settings/OptionContext.h"
-#include "settings/SettingBounds.h"
-#include "settings/Settings.h"
 #include "util/AppContext.h"
 #include "util/ClickableLabel.h"
 #include "util/Launcher.h"

@@ -7,11 +7,11 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/SettingBounds.h"
+#include "app/Settings.h"
 #include "settings/OptionContext.h"
 #include "settings/OptionRules.h"
 #include "settings/OptionsHost.h"
-#include "settings/SettingBounds.h"
-#include "settings/Settings.h"
 #include "util/AppContext.h"
 #include "util/ClickableLabel.h"
 

@@ -7,11 +7,11 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "app/SettingBounds.h"
+#include "app/Settings.h"
 #include "measure/RunState.h"
 #include "settings/OptionContext.h"
 #include "settings/OptionsHost.h"
-#include "settings/SettingBounds.h"
-#include "settings/Settings.h"
 #include "util/AppContext.h"
 #include "util/ClickableLabel.h"
 

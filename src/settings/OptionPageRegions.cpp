@@ -8,9 +8,9 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "app/SettingBounds.h"
+#include "app/Settings.h"
 #include "settings/OptionContext.h"
-#include "settings/SettingBounds.h"
-#include "settings/Settings.h"
 #include "settings/SettingsDefaults.h"
 #include "util/AppContext.h"
 #include "util/ClickableLabel.h"

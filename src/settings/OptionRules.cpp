@@ -1,6 +1,6 @@
 #include "settings/OptionRules.h"
 
-#include "settings/Settings.h"
+#include "app/Settings.h"
 #include "shell/StandardResolutions.h"
 
 namespace bm {

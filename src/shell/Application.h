@@ -3,8 +3,8 @@
 #include <QString>
 #include <memory>
 
+#include "app/Settings.h"
 #include "measure/RunState.h"
-#include "settings/Settings.h"
 #include "shell/StandardResolutions.h"
 #include "util/ProgramPaths.h"
 

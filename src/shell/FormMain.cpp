@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include "app/Settings.h"
 #include "capture/ScreenshotCommands.h"
 #include "capture/WaitClock.h"
 #include "gesture/FormDirectX.h"
@@ -23,7 +24,6 @@
 #include "records/DebugLog.h"
 #include "records/LogText.h"
 #include "settings/FormInputCheck.h"
-#include "settings/Settings.h"
 #include "shell/EnvironmentReport.h"
 #include "shell/EnvironmentSource.h"
 #include "shell/FormMainGeometry.h"

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include "settings/Settings.h"
+#include "app/Settings.h"
 #include "util/AppContext.h"
 
 namespace bm {

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/Settings.h"
 #include "platform/Platform.h"
-#include "settings/Settings.h"
 
 namespace bm::test {
 

@@ -4,7 +4,7 @@
 #include <QSize>
 #include <QString>
 
-#include "settings/Settings.h"
+#include "app/Settings.h"
 
 namespace bm::test {
 

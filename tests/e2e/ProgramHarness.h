@@ -9,8 +9,8 @@
 #include <functional>
 #include <memory>
 
+#include "app/Settings.h"
 #include "platform/Platform.h"
-#include "settings/Settings.h"
 
 namespace bm {
 class X11Platform;

@@ -4,11 +4,11 @@
 #include <array>
 #include <vector>
 
+#include "app/Settings.h"
 #include "gesture/BeepPattern.h"
 #include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
-#include "settings/Settings.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 #include "util/AppContext.h"

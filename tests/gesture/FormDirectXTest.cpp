@@ -7,13 +7,13 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/Settings.h"
 #include "gesture/FormDirectX.h"
 #include "measure/LoggingRun.h"
 #include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "settings/FormInputCheck.h"
-#include "settings/Settings.h"
 #include "settings/SettingsDefaults.h"
 #include "shell/FormMain.h"
 #include "support/ScriptedPrompt.h"

@@ -6,13 +6,13 @@
 #include <QTest>
 #include <cmath>
 
+#include "app/Settings.h"
 #include "graph/GraphFrame.h"
 #include "graph/GraphPlot.h"
 #include "graph/clsGraphBuffer.h"
 #include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
-#include "settings/Settings.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 #include "util/AppContext.h"

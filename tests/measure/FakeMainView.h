@@ -5,10 +5,10 @@
 #include <array>
 #include <vector>
 
+#include "app/Settings.h"
 #include "measure/GraphSink.h"
 #include "measure/MainView.h"
 #include "measure/ResultPanel.h"
-#include "settings/Settings.h"
 
 namespace bm::test {
 

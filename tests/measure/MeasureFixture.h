@@ -7,11 +7,11 @@
 #include <optional>
 
 #include "FakeMainView.h"
+#include "app/Settings.h"
 #include "measure/MeasureContext.h"
 #include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
-#include "settings/Settings.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 #include "util/AppContext.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "app/Settings.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/LogText.h"
-#include "settings/Settings.h"
 
 using bm::AppendLogText;
 using bm::CountOccurrences;

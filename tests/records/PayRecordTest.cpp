@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QFile>
 
+#include "app/Settings.h"
 #include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "records/PayRecord.h"
-#include "settings/Settings.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 #include "support/TestContext.h"

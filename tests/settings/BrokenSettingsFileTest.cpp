@@ -3,9 +3,9 @@
 #include <QFile>
 #include <functional>
 
+#include "app/SettingBounds.h"
 #include "settings/ConfigFile.h"
 #include "settings/ConfigTestSupport.h"
-#include "settings/SettingBounds.h"
 #include "util/Cp932.h"
 
 using namespace bm;

@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/SettingBounds.h"
 #include "settings/FormInputCheck.h"
 #include "settings/OptionTestSupport.h"
-#include "settings/SettingBounds.h"
 #include "settings/SettingsDefaults.h"
 #include "util/ClickableLabel.h"
 

@@ -2,10 +2,10 @@
 
 #include <QTimeZone>
 
+#include "app/Settings.h"
 #include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
-#include "settings/Settings.h"
 #include "shell/CannedMachine.h"
 #include "shell/EnvironmentReport.h"
 #include "support/ScriptedPrompt.h"

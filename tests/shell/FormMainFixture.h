@@ -4,11 +4,11 @@
 #include <QStringList>
 #include <memory>
 
+#include "app/Settings.h"
 #include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "settings/FormInputCheck.h"
-#include "settings/Settings.h"
 #include "shell/FormMain.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"

@@ -2,10 +2,10 @@
 
 #include <QStringList>
 
+#include "app/Settings.h"
 #include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
-#include "settings/Settings.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 #include "util/AppContext.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "SimState.h"
-#include "settings/Settings.h"
+#include "app/Settings.h"
 
 namespace bm::sim {
 
