@@ -7,9 +7,9 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/PixelString.h"
-#include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "util/AppContext.h"

@@ -1,9 +1,9 @@
 #include <benchmark/benchmark.h>
 
+#include "app/RunState.h"
 #include "measure/GlyphMatcher.h"
 #include "measure/RecognitionView.h"
 #include "measure/RecognizeRegion.h"
-#include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "settings/SettingsDefaults.h"

@@ -16,11 +16,11 @@
 #include <thread>
 #include <vector>
 
+#include "app/RunState.h"
 #include "app/Settings.h"
 #include "measure/LevelUpWatch.h"
 #include "measure/MainView.h"
 #include "measure/MeasureContext.h"
-#include "measure/RunState.h"
 #include "platform/x11/X11Platform.h"
 #include "records/DebugLog.h"
 #include "settings/SettingsDefaults.h"

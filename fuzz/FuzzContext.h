@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "app/RunState.h"
 #include "app/Settings.h"
-#include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "util/AppContext.h"

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstring>
 
-#include "measure/RunState.h"
+#include "app/RunState.h"
 #include "records/DebugLog.h"
 #include "util/AppContext.h"
 

@@ -1,10 +1,10 @@
 #include "gesture/FormDirectX.h"
 
+#include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/ImageFiles.h"
 #include "capture/WaitClock.h"
 #include "gesture/BeepPattern.h"
-#include "measure/RunState.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "shell/FormMain.h"

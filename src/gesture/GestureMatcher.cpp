@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "measure/RunState.h"
+#include "app/RunState.h"
 
 namespace bm {
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/RunState.h"
 #include "app/Settings.h"
 #include "graph/GraphAxis.h"
 #include "graph/GraphCurves.h"
 #include "graph/GraphPlot.h"
 #include "graph/clsGraphBuffer.h"
-#include "measure/RunState.h"
 #include "records/DebugLog.h"
 #include "util/AppContext.h"
 #include "util/ClickableLabel.h"

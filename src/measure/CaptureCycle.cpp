@@ -1,5 +1,6 @@
 #include "measure/CaptureCycle.h"
 
+#include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/RegionCapture.h"
 #include "measure/GraphSink.h"
@@ -7,7 +8,6 @@
 #include "measure/MeasureContext.h"
 #include "measure/MeasureStep.h"
 #include "measure/RegionReading.h"
-#include "measure/RunState.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 

@@ -1,5 +1,6 @@
 #include "measure/LevelUpWatch.h"
 
+#include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/ImageFiles.h"
 #include "capture/WaitClock.h"
@@ -7,7 +8,6 @@
 #include "measure/MainView.h"
 #include "measure/MeasureContext.h"
 #include "measure/RegionReading.h"
-#include "measure/RunState.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/LogText.h"

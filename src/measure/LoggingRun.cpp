@@ -3,13 +3,13 @@
 #include <exception>
 #include <new>
 
+#include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/WaitClock.h"
 #include "measure/CaptureCycle.h"
 #include "measure/MainView.h"
 #include "measure/MeasureContext.h"
 #include "measure/MeasureStep.h"
-#include "measure/RunState.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/PayRecord.h"

@@ -1,5 +1,6 @@
 #include "measure/MeasureCommands.h"
 
+#include "app/RunState.h"
 #include "capture/WaitClock.h"
 #include "measure/CaptureCycle.h"
 #include "measure/DisplayResult.h"
@@ -7,7 +8,6 @@
 #include "measure/MainView.h"
 #include "measure/MeasureContext.h"
 #include "measure/RegionReading.h"
-#include "measure/RunState.h"
 #include "records/DebugLog.h"
 
 namespace bm {

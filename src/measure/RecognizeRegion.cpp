@@ -2,11 +2,11 @@
 
 #include <optional>
 
+#include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/WaitClock.h"
 #include "measure/GlyphMatcher.h"
 #include "measure/RecognitionView.h"
-#include "measure/RunState.h"
 #include "records/DebugLog.h"
 #include "util/AppContext.h"
 #include "util/clsStringBuffer.h"

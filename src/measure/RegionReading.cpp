@@ -2,12 +2,12 @@
 
 #include <limits>
 
+#include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/PixelString.h"
 #include "measure/MainView.h"
 #include "measure/MeasureContext.h"
 #include "measure/RecognizeRegion.h"
-#include "measure/RunState.h"
 
 namespace bm {
 

@@ -2,11 +2,11 @@
 
 #include <vector>
 
+#include "app/GameWindow.h"
+#include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/RegionCapture.h"
 #include "capture/ReviewFolder.h"
-#include "measure/GameWindow.h"
-#include "measure/RunState.h"
 #include "platform/Platform.h"
 #include "util/AppContext.h"
 

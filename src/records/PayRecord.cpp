@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "app/RunState.h"
 #include "app/Settings.h"
-#include "measure/RunState.h"
 #include "records/DebugLog.h"
 #include "records/OutputFormat.h"
 #include "util/AppContext.h"

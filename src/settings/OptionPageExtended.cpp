@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "app/RunState.h"
 #include "app/SettingBounds.h"
 #include "app/Settings.h"
-#include "measure/RunState.h"
 #include "settings/OptionContext.h"
 #include "settings/OptionsHost.h"
 #include "util/AppContext.h"

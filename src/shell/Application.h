@@ -3,8 +3,8 @@
 #include <QString>
 #include <memory>
 
+#include "app/RunState.h"
 #include "app/Settings.h"
-#include "measure/RunState.h"
 #include "shell/StandardResolutions.h"
 #include "util/ProgramPaths.h"
 

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/ScreenshotCommands.h"
 #include "capture/WaitClock.h"
@@ -19,7 +20,6 @@
 #include "measure/LevelUpWatch.h"
 #include "measure/LoggingRun.h"
 #include "measure/MeasureCommands.h"
-#include "measure/RunState.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/LogText.h"

@@ -7,12 +7,12 @@
 #include <QPainter>
 #include <QSystemTrayIcon>
 
+#include "app/GameWindow.h"
+#include "app/RunState.h"
 #include "capture/ReviewFolder.h"
 #include "measure/FormMiniView.h"
-#include "measure/GameWindow.h"
 #include "measure/MiniViewPlacement.h"
 #include "measure/RunFiguresText.h"
-#include "measure/RunState.h"
 #include "platform/Platform.h"
 #include "settings/ExtraSettings.h"
 #include "shell/FormMain.h"

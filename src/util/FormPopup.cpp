@@ -5,9 +5,9 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/WaitClock.h"
-#include "measure/RunState.h"
 #include "util/AppContext.h"
 #include "util/PopupAnswers.h"
 

@@ -1,6 +1,6 @@
 #include "util/PopupMessage.h"
 
-#include "measure/RunState.h"
+#include "app/RunState.h"
 #include "util/AppContext.h"
 
 namespace bm {

@@ -7,7 +7,7 @@
 #include "Polling.h"
 #include "SimProcess.h"
 #include "StatusBarPainter.h"
-#include "measure/GameWindow.h"
+#include "app/GameWindow.h"
 #include "platform/x11/X11Platform.h"
 #include "settings/SettingsDefaults.h"
 

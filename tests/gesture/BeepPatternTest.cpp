@@ -4,9 +4,9 @@
 #include <array>
 #include <vector>
 
+#include "app/RunState.h"
 #include "app/Settings.h"
 #include "gesture/BeepPattern.h"
-#include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "support/ScriptedPrompt.h"

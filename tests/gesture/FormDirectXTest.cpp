@@ -7,10 +7,10 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/RunState.h"
 #include "app/Settings.h"
 #include "gesture/FormDirectX.h"
 #include "measure/LoggingRun.h"
-#include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "settings/FormInputCheck.h"

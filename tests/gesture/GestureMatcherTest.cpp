@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "app/RunState.h"
 #include "gesture/GestureMatcher.h"
-#include "measure/RunState.h"
 
 using bm::FeedGesture;
 using bm::GestureAction;

@@ -6,11 +6,11 @@
 #include <QTest>
 #include <cmath>
 
+#include "app/RunState.h"
 #include "app/Settings.h"
 #include "graph/GraphFrame.h"
 #include "graph/GraphPlot.h"
 #include "graph/clsGraphBuffer.h"
-#include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "support/ScriptedPrompt.h"

@@ -3,7 +3,7 @@
 #include <QImage>
 
 #include "MeasureFixture.h"
-#include "measure/GameWindow.h"
+#include "app/GameWindow.h"
 #include "measure/LevelUpWatch.h"
 #include "platform/fake/FakePlatform.h"
 

@@ -7,9 +7,9 @@
 #include <optional>
 
 #include "FakeMainView.h"
+#include "app/RunState.h"
 #include "app/Settings.h"
 #include "measure/MeasureContext.h"
-#include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "support/ScriptedPrompt.h"

@@ -3,9 +3,9 @@
 #include <QTimer>
 #include <array>
 
+#include "app/RunState.h"
 #include "measure/RecognitionView.h"
 #include "measure/RecognizeRegion.h"
-#include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "settings/SettingsDefaults.h"

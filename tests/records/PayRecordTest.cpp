@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "app/RunState.h"
 #include "app/Settings.h"
-#include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "records/PayRecord.h"

@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
+#include "app/RunState.h"
 #include "app/Settings.h"
-#include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "support/ScriptedPrompt.h"

@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <memory>
 
+#include "app/RunState.h"
 #include "app/Settings.h"
-#include "measure/RunState.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "settings/FormInputCheck.h"

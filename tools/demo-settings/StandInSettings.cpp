@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "measure/RunState.h"
+#include "app/RunState.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "settings/ConfigFile.h"

@@ -1,4 +1,4 @@
-#include "measure/GameWindow.h"
+#include "app/GameWindow.h"
 
 namespace bm {
 

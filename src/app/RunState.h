@@ -6,9 +6,9 @@
 #include <array>
 #include <cstdint>
 
+#include "app/GameWindow.h"
+#include "app/ResultPanel.h"
 #include "app/Settings.h"
-#include "measure/GameWindow.h"
-#include "measure/ResultPanel.h"
 #include "util/Currency.h"
 
 namespace bm {
