@@ -7,12 +7,12 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/PixelString.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
-#include "util/AppContext.h"
 #include "util/ProgramPaths.h"
 #include "util/Prompt.h"
 

@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
 #include "measure/GlyphMatcher.h"
 #include "measure/RecognitionView.h"
@@ -7,7 +8,6 @@
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "settings/SettingsDefaults.h"
-#include "util/AppContext.h"
 #include "util/ProgramPaths.h"
 #include "util/Prompt.h"
 

@@ -16,15 +16,15 @@
 #include <thread>
 #include <vector>
 
+#include "app/AppContext.h"
+#include "app/MeasureContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "measure/LevelUpWatch.h"
 #include "measure/MainView.h"
-#include "measure/MeasureContext.h"
 #include "platform/x11/X11Platform.h"
 #include "records/DebugLog.h"
 #include "settings/SettingsDefaults.h"
-#include "util/AppContext.h"
 #include "util/ProgramPaths.h"
 #include "util/Prompt.h"
 

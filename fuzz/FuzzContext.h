@@ -5,11 +5,11 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
-#include "util/AppContext.h"
 #include "util/ProgramPaths.h"
 #include "util/Prompt.h"
 

@@ -4,9 +4,9 @@
 #include <array>
 #include <cstring>
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
 #include "records/DebugLog.h"
-#include "util/AppContext.h"
 
 namespace bm {
 

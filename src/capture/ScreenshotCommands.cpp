@@ -1,11 +1,11 @@
 #include "capture/ScreenshotCommands.h"
 
+#include "app/MeasureContext.h"
 #include "app/Settings.h"
 #include "capture/ImageFiles.h"
 #include "capture/RegionCapture.h"
 #include "capture/WaitClock.h"
 #include "measure/MainView.h"
-#include "measure/MeasureContext.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/LogText.h"

@@ -2,10 +2,10 @@
 
 #include <array>
 
+#include "app/AppContext.h"
 #include "app/Settings.h"
 #include "capture/WaitClock.h"
 #include "platform/Platform.h"
-#include "util/AppContext.h"
 
 namespace bm {
 

@@ -1,5 +1,6 @@
 #include "gesture/FormDirectX.h"
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/ImageFiles.h"
@@ -8,7 +9,6 @@
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "shell/FormMain.h"
-#include "util/AppContext.h"
 #include "util/PathUtil.h"
 #include "util/Prompt.h"
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "graph/GraphAxis.h"
@@ -10,7 +11,6 @@
 #include "graph/GraphPlot.h"
 #include "graph/clsGraphBuffer.h"
 #include "records/DebugLog.h"
-#include "util/AppContext.h"
 #include "util/ClickableLabel.h"
 
 namespace bm {

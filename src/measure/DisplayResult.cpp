@@ -3,9 +3,9 @@
 #include <QDateTime>
 #include <cmath>
 
+#include "app/MeasureContext.h"
 #include "app/RunState.h"
 #include "measure/MainView.h"
-#include "measure/MeasureContext.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/OutputFormat.h"

@@ -1,12 +1,12 @@
 #include "measure/LevelUpWatch.h"
 
+#include "app/MeasureContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/ImageFiles.h"
 #include "capture/WaitClock.h"
 #include "measure/DisplayResult.h"
 #include "measure/MainView.h"
-#include "measure/MeasureContext.h"
 #include "measure/RegionReading.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"

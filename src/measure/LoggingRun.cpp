@@ -3,17 +3,17 @@
 #include <exception>
 #include <new>
 
+#include "app/AppContext.h"
+#include "app/MeasureContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/WaitClock.h"
 #include "measure/CaptureCycle.h"
 #include "measure/MainView.h"
-#include "measure/MeasureContext.h"
 #include "measure/MeasureStep.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/PayRecord.h"
-#include "util/AppContext.h"
 #include "util/Launcher.h"
 #include "util/ProgramPaths.h"
 #include "util/Prompt.h"

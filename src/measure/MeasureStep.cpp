@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/MeasureContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/WaitClock.h"
@@ -9,7 +10,6 @@
 #include "measure/DisplayResult.h"
 #include "measure/GraphSink.h"
 #include "measure/MainView.h"
-#include "measure/MeasureContext.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/LogText.h"

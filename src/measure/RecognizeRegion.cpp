@@ -2,13 +2,13 @@
 
 #include <optional>
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/WaitClock.h"
 #include "measure/GlyphMatcher.h"
 #include "measure/RecognitionView.h"
 #include "records/DebugLog.h"
-#include "util/AppContext.h"
 #include "util/clsStringBuffer.h"
 
 namespace bm {

@@ -2,13 +2,13 @@
 
 #include <vector>
 
+#include "app/AppContext.h"
 #include "app/GameWindow.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/RegionCapture.h"
 #include "capture/ReviewFolder.h"
 #include "platform/Platform.h"
-#include "util/AppContext.h"
 
 namespace bm {
 

@@ -5,11 +5,11 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "records/DebugLog.h"
 #include "records/OutputFormat.h"
-#include "util/AppContext.h"
 #include "util/Cp932.h"
 #include "util/NumberFormat.h"
 #include "util/PathUtil.h"

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "app/AppContext.h"
 #include "app/Settings.h"
 #include "records/DebugLog.h"
 #include "records/PayRecord.h"
@@ -19,7 +20,6 @@
 #include "settings/ConfigLineReader.h"
 #include "settings/ExactPaths.h"
 #include "settings/SettingsDefaults.h"
-#include "util/AppContext.h"
 #include "util/Cp932.h"
 #include "util/PathUtil.h"
 #include "util/ProgramPaths.h"

@@ -1,9 +1,9 @@
 #include "settings/ConfigFileRead.h"
 
+#include "app/AppContext.h"
 #include "app/Settings.h"
 #include "settings/ConfigLineReader.h"
 #include "settings/SettingsDefaults.h"
-#include "util/AppContext.h"
 #include "util/PathUtil.h"
 #include "util/Prompt.h"
 

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/AppContext.h"
 #include "app/Settings.h"
 #include "records/DebugLog.h"
 #include "settings/ConfigFile.h"
@@ -17,7 +18,6 @@
 #include "settings/OptionPageExtended.h"
 #include "settings/OptionPageRegions.h"
 #include "settings/OptionsHost.h"
-#include "util/AppContext.h"
 #include "util/Prompt.h"
 
 namespace bm {

@@ -7,11 +7,11 @@
 #include <cmath>
 #include <limits>
 
+#include "app/AppContext.h"
 #include "app/SettingBounds.h"
 #include "capture/ScreenshotCommands.h"
 #include "records/DebugLog.h"
 #include "settings/FormInputCheck.h"
-#include "util/AppContext.h"
 #include "util/ClickableLabel.h"
 #include "util/Prompt.h"
 

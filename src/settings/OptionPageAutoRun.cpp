@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "app/AppContext.h"
 #include "app/SettingBounds.h"
 #include "app/Settings.h"
 #include "settings/OptionContext.h"
-#include "util/AppContext.h"
 #include "util/ClickableLabel.h"
 #include "util/Launcher.h"
 #include "util/PathUtil.h"

@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/AppContext.h"
 #include "app/SettingBounds.h"
 #include "app/Settings.h"
 #include "settings/OptionContext.h"
-#include "util/AppContext.h"
 #include "util/ClickableLabel.h"
 #include "util/PathUtil.h"
 #include "util/ProgramPaths.h"

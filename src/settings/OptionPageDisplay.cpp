@@ -7,12 +7,12 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/AppContext.h"
 #include "app/SettingBounds.h"
 #include "app/Settings.h"
 #include "settings/OptionContext.h"
 #include "settings/OptionRules.h"
 #include "settings/OptionsHost.h"
-#include "util/AppContext.h"
 #include "util/ClickableLabel.h"
 
 namespace bm {

@@ -7,12 +7,12 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
 #include "app/SettingBounds.h"
 #include "app/Settings.h"
 #include "settings/OptionContext.h"
 #include "settings/OptionsHost.h"
-#include "util/AppContext.h"
 #include "util/ClickableLabel.h"
 
 namespace bm {

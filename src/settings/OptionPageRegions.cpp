@@ -8,11 +8,11 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "app/AppContext.h"
 #include "app/SettingBounds.h"
 #include "app/Settings.h"
 #include "settings/OptionContext.h"
 #include "settings/SettingsDefaults.h"
-#include "util/AppContext.h"
 #include "util/ClickableLabel.h"
 
 namespace bm {

@@ -2,6 +2,7 @@
 
 #include <QStandardPaths>
 
+#include "app/AppContext.h"
 #include "platform/x11/X11Platform.h"
 #include "records/DebugLog.h"
 #include "settings/ConfigFile.h"
@@ -15,7 +16,6 @@
 #include "shell/SystemFileCheck.h"
 #include "shell/TempFolderCheck.h"
 #include "shell/TrackerFeatures.h"
-#include "util/AppContext.h"
 #include "util/RandomTools.h"
 
 namespace bm {

@@ -1,10 +1,10 @@
 #include "shell/EnvironmentReport.h"
 
+#include "app/AppContext.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/OutputFormat.h"
 #include "records/PayRecord.h"
-#include "util/AppContext.h"
 #include "util/NumberFormat.h"
 #include "util/clsStringBuffer.h"
 

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/ScreenshotCommands.h"
@@ -27,7 +28,6 @@
 #include "shell/EnvironmentReport.h"
 #include "shell/EnvironmentSource.h"
 #include "shell/FormMainGeometry.h"
-#include "util/AppContext.h"
 #include "util/FormVersion.h"
 #include "util/Launcher.h"
 #include "util/PopupMessage.h"

@@ -4,9 +4,9 @@
 #include <functional>
 #include <memory>
 
+#include "app/MeasureContext.h"
 #include "measure/GraphSink.h"
 #include "measure/MainView.h"
-#include "measure/MeasureContext.h"
 #include "settings/OptionsHost.h"
 #include "shell/FormMainUi.h"
 

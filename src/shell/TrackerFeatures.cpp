@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QSystemTrayIcon>
 
+#include "app/AppContext.h"
 #include "app/GameWindow.h"
 #include "app/RunState.h"
 #include "capture/ReviewFolder.h"
@@ -16,7 +17,6 @@
 #include "platform/Platform.h"
 #include "settings/ExtraSettings.h"
 #include "shell/FormMain.h"
-#include "util/AppContext.h"
 #include "util/Launcher.h"
 #include "util/PathUtil.h"
 

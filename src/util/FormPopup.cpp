@@ -5,10 +5,10 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/WaitClock.h"
-#include "util/AppContext.h"
 #include "util/PopupAnswers.h"
 
 namespace bm {

@@ -6,8 +6,8 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
+#include "app/AppContext.h"
 #include "app/Settings.h"
-#include "util/AppContext.h"
 
 namespace bm {
 

@@ -2,10 +2,10 @@
 
 #include <QFileInfo>
 
+#include "app/AppContext.h"
 #include "capture/WaitClock.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
-#include "util/AppContext.h"
 #include "util/PathUtil.h"
 #include "util/Prompt.h"
 

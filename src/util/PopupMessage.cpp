@@ -1,7 +1,7 @@
 #include "util/PopupMessage.h"
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
-#include "util/AppContext.h"
 
 namespace bm {
 

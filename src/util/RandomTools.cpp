@@ -5,9 +5,9 @@
 #include <cmath>
 #include <vector>
 
+#include "app/AppContext.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
-#include "util/AppContext.h"
 #include "util/NumberFormat.h"
 
 namespace bm {

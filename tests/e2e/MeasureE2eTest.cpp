@@ -6,12 +6,13 @@
 
 #include "../measure/FakeMainView.h"
 #include "SimProcess.h"
+#include "app/AppContext.h"
+#include "app/MeasureContext.h"
 #include "app/RunState.h"
 #include "capture/ScreenshotCommands.h"
 #include "measure/CaptureCycle.h"
 #include "measure/LevelUpWatch.h"
 #include "measure/LoggingRun.h"
-#include "measure/MeasureContext.h"
 #include "measure/RunFiguresText.h"
 #include "measure/RunTracker.h"
 #include "platform/x11/X11Platform.h"
@@ -19,7 +20,6 @@
 #include "settings/SettingsDefaults.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
-#include "util/AppContext.h"
 #include "util/Cp932.h"
 #include "util/ProgramPaths.h"
 

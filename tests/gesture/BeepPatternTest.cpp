@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "gesture/BeepPattern.h"
@@ -11,7 +12,6 @@
 #include "records/DebugLog.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
-#include "util/AppContext.h"
 #include "util/ProgramPaths.h"
 
 namespace bm {

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "gesture/FormDirectX.h"
@@ -18,7 +19,6 @@
 #include "shell/FormMain.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
-#include "util/AppContext.h"
 #include "util/Cp932.h"
 #include "util/ProgramPaths.h"
 #include "util/RandomTools.h"

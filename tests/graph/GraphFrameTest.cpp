@@ -6,6 +6,7 @@
 #include <QTest>
 #include <cmath>
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "graph/GraphFrame.h"
@@ -15,7 +16,6 @@
 #include "records/DebugLog.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
-#include "util/AppContext.h"
 #include "util/Cp932.h"
 #include "util/ProgramPaths.h"
 

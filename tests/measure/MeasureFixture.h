@@ -7,14 +7,14 @@
 #include <optional>
 
 #include "FakeMainView.h"
+#include "app/AppContext.h"
+#include "app/MeasureContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
-#include "measure/MeasureContext.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
-#include "util/AppContext.h"
 #include "util/ProgramPaths.h"
 
 namespace bm::test {

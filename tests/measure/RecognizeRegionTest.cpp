@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <array>
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
 #include "measure/RecognitionView.h"
 #include "measure/RecognizeRegion.h"
@@ -11,7 +12,6 @@
 #include "settings/SettingsDefaults.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
-#include "util/AppContext.h"
 #include "util/Cp932.h"
 #include "util/ProgramPaths.h"
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "platform/fake/FakePlatform.h"
@@ -11,7 +12,6 @@
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 #include "support/TestContext.h"
-#include "util/AppContext.h"
 #include "util/Cp932.h"
 #include "util/ProgramPaths.h"
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "platform/fake/FakePlatform.h"
@@ -13,7 +14,6 @@
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 #include "support/TextLines.h"
-#include "util/AppContext.h"
 #include "util/ProgramPaths.h"
 #include "util/RandomTools.h"
 

@@ -3,12 +3,12 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "app/AppContext.h"
 #include "app/RunState.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "settings/ConfigFile.h"
 #include "settings/SettingsDefaults.h"
-#include "util/AppContext.h"
 #include "util/ProgramPaths.h"
 #include "util/Prompt.h"
 

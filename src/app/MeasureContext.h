@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "util/AppContext.h"
+#include "app/AppContext.h"
 
 namespace bm {
 
