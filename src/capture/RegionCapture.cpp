@@ -1,6 +1,6 @@
 #include "capture/RegionCapture.h"
 
-#include "capture/WaitClock.h"
+#include "app/WaitClock.h"
 
 namespace bm {
 

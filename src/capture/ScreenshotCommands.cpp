@@ -2,9 +2,9 @@
 
 #include "app/MeasureContext.h"
 #include "app/Settings.h"
+#include "app/WaitClock.h"
 #include "capture/ImageFiles.h"
 #include "capture/RegionCapture.h"
-#include "capture/WaitClock.h"
 #include "measure/MainView.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"

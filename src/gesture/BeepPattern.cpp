@@ -4,7 +4,7 @@
 
 #include "app/AppContext.h"
 #include "app/Settings.h"
-#include "capture/WaitClock.h"
+#include "app/WaitClock.h"
 #include "platform/Platform.h"
 
 namespace bm {

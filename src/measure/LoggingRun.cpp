@@ -7,7 +7,7 @@
 #include "app/MeasureContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
-#include "capture/WaitClock.h"
+#include "app/WaitClock.h"
 #include "measure/CaptureCycle.h"
 #include "measure/MainView.h"
 #include "measure/MeasureStep.h"

@@ -2,7 +2,7 @@
 
 #include "app/MeasureContext.h"
 #include "app/RunState.h"
-#include "capture/WaitClock.h"
+#include "app/WaitClock.h"
 #include "measure/CaptureCycle.h"
 #include "measure/DisplayResult.h"
 #include "measure/LoggingRun.h"

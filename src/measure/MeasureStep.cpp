@@ -5,7 +5,7 @@
 #include "app/MeasureContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
-#include "capture/WaitClock.h"
+#include "app/WaitClock.h"
 #include "measure/CaptureObserver.h"
 #include "measure/DisplayResult.h"
 #include "measure/GraphSink.h"

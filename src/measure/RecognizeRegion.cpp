@@ -5,7 +5,7 @@
 #include "app/AppContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
-#include "capture/WaitClock.h"
+#include "app/WaitClock.h"
 #include "measure/GlyphMatcher.h"
 #include "measure/RecognitionView.h"
 #include "records/DebugLog.h"

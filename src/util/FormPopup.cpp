@@ -8,7 +8,7 @@
 #include "app/AppContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
-#include "capture/WaitClock.h"
+#include "app/WaitClock.h"
 #include "util/PopupAnswers.h"
 
 namespace bm {

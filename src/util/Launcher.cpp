@@ -3,7 +3,7 @@
 #include <QFileInfo>
 
 #include "app/AppContext.h"
-#include "capture/WaitClock.h"
+#include "app/WaitClock.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "util/PathUtil.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "capture/WaitClock.h"
+#include "app/WaitClock.h"
 #include "platform/fake/FakePlatform.h"
 
 using bm::FakePlatform;

@@ -1,4 +1,4 @@
-#include "capture/WaitClock.h"
+#include "app/WaitClock.h"
 
 #include <algorithm>
 #include <limits>
