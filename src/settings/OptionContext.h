@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include "app/StandardResolutions.h"
 #include "capture/FileChoosers.h"
 #include "settings/InputNumber.h"
-#include "shell/StandardResolutions.h"
 
 class QCheckBox;
 class QLabel;

@@ -1,7 +1,7 @@
 #include "settings/OptionRules.h"
 
 #include "app/Settings.h"
-#include "shell/StandardResolutions.h"
+#include "app/StandardResolutions.h"
 
 namespace bm {
 

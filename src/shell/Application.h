@@ -5,7 +5,7 @@
 
 #include "app/RunState.h"
 #include "app/Settings.h"
-#include "shell/StandardResolutions.h"
+#include "app/StandardResolutions.h"
 #include "util/ProgramPaths.h"
 
 namespace bm {

@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFile>
 
+#include "app/StandardResolutions.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
-#include "shell/StandardResolutions.h"
 #include "shell/SystemFileCheck.h"
 #include "shell/TempFolderCheck.h"
 #include "support/ScriptedPrompt.h"

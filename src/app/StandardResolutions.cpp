@@ -1,4 +1,4 @@
-#include "shell/StandardResolutions.h"
+#include "app/StandardResolutions.h"
 
 #include <cmath>
 
