@@ -8,12 +8,12 @@
 #include <QTemporaryDir>
 
 #include "app/AppContext.h"
+#include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/PixelString.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
-#include "util/ProgramPaths.h"
 #include "util/Prompt.h"
 
 namespace {

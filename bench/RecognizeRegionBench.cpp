@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/AppContext.h"
+#include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "measure/GlyphMatcher.h"
 #include "measure/RecognitionView.h"
@@ -8,7 +9,6 @@
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "settings/SettingsDefaults.h"
-#include "util/ProgramPaths.h"
 #include "util/Prompt.h"
 
 namespace {

@@ -18,6 +18,7 @@
 
 #include "app/AppContext.h"
 #include "app/MeasureContext.h"
+#include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "measure/LevelUpWatch.h"
@@ -25,7 +26,6 @@
 #include "platform/x11/X11Platform.h"
 #include "records/DebugLog.h"
 #include "settings/SettingsDefaults.h"
-#include "util/ProgramPaths.h"
 #include "util/Prompt.h"
 
 namespace {

@@ -6,11 +6,11 @@
 #include <cstdlib>
 
 #include "app/AppContext.h"
+#include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
-#include "util/ProgramPaths.h"
 #include "util/Prompt.h"
 
 namespace bm::fuzz {

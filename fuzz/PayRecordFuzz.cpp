@@ -12,9 +12,9 @@
 #include <limits>
 
 #include "ByteReader.h"
+#include "app/Cp932.h"
 #include "records/OutputFormat.h"
 #include "records/PayRecord.h"
-#include "util/Cp932.h"
 
 namespace {
 

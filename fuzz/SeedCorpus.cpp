@@ -13,10 +13,10 @@
 
 #include "StandInSettings.h"
 #include "StatusBarPainter.h"
+#include "app/Currency.h"
+#include "app/ProgramPaths.h"
 #include "settings/ConfigFile.h"
 #include "settings/SettingsDefaults.h"
-#include "util/Currency.h"
-#include "util/ProgramPaths.h"
 
 namespace {
 

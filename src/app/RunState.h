@@ -6,10 +6,10 @@
 #include <array>
 #include <cstdint>
 
+#include "app/Currency.h"
 #include "app/GameWindow.h"
 #include "app/ResultPanel.h"
 #include "app/Settings.h"
-#include "util/Currency.h"
 
 namespace bm {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "util/NumberFormat.h"
+#include "app/NumberFormat.h"
 
 namespace bm {
 

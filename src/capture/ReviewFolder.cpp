@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFile>
 
+#include "app/PathUtil.h"
 #include "app/Settings.h"
 #include "capture/ImageFiles.h"
-#include "util/PathUtil.h"
 
 namespace bm {
 

@@ -1,6 +1,8 @@
 #include "capture/ScreenshotCommands.h"
 
 #include "app/MeasureContext.h"
+#include "app/PathUtil.h"
+#include "app/ProgramPaths.h"
 #include "app/Settings.h"
 #include "app/WaitClock.h"
 #include "capture/ImageFiles.h"
@@ -9,8 +11,6 @@
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/LogText.h"
-#include "util/PathUtil.h"
-#include "util/ProgramPaths.h"
 
 namespace bm {
 

@@ -1,6 +1,7 @@
 #include "gesture/FormDirectX.h"
 
 #include "app/AppContext.h"
+#include "app/PathUtil.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "app/WaitClock.h"
@@ -9,7 +10,6 @@
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "shell/FormMain.h"
-#include "util/PathUtil.h"
 #include "util/Prompt.h"
 
 namespace bm {

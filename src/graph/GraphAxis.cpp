@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "util/NumberFormat.h"
+#include "app/NumberFormat.h"
 
 namespace bm {
 

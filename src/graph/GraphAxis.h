@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "util/Currency.h"
+#include "app/Currency.h"
 
 namespace bm {
 

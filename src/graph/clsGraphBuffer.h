@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/Currency.h"
 #include "graph/clsGraphFormat.h"
-#include "util/Currency.h"
 
 namespace bm {
 

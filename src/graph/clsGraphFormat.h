@@ -1,6 +1,6 @@
 #pragma once
 
-#include "util/Currency.h"
+#include "app/Currency.h"
 
 namespace bm {
 

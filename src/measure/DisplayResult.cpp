@@ -4,13 +4,13 @@
 #include <cmath>
 
 #include "app/MeasureContext.h"
+#include "app/NumberFormat.h"
 #include "app/RunState.h"
 #include "measure/MainView.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/OutputFormat.h"
 #include "records/PayRecord.h"
-#include "util/NumberFormat.h"
 
 namespace bm {
 

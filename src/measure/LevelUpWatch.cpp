@@ -1,6 +1,7 @@
 #include "measure/LevelUpWatch.h"
 
 #include "app/MeasureContext.h"
+#include "app/PathUtil.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "app/WaitClock.h"
@@ -11,7 +12,6 @@
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/LogText.h"
-#include "util/PathUtil.h"
 
 namespace bm {
 

@@ -5,6 +5,7 @@
 
 #include "app/AppContext.h"
 #include "app/MeasureContext.h"
+#include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "app/WaitClock.h"
@@ -15,7 +16,6 @@
 #include "records/DebugLog.h"
 #include "records/PayRecord.h"
 #include "util/Launcher.h"
-#include "util/ProgramPaths.h"
 #include "util/Prompt.h"
 
 namespace bm {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/MeasureContext.h"
+#include "app/NumberFormat.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "app/WaitClock.h"
@@ -15,7 +16,6 @@
 #include "records/LogText.h"
 #include "records/OutputFormat.h"
 #include "records/PayRecord.h"
-#include "util/NumberFormat.h"
 
 namespace bm {
 

@@ -3,8 +3,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "app/Currency.h"
 #include "platform/Platform.h"
-#include "util/Currency.h"
 
 namespace bm {
 

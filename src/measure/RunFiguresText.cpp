@@ -3,8 +3,8 @@
 #include <QStringList>
 #include <cmath>
 
+#include "app/NumberFormat.h"
 #include "measure/RunStats.h"
-#include "util/NumberFormat.h"
 
 namespace bm::runtext {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "util/Currency.h"
+#include "app/Currency.h"
 
 namespace bm {
 

@@ -7,8 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/Cp932.h"
 #include "platform/Platform.h"
-#include "util/Cp932.h"
 
 namespace bm {
 

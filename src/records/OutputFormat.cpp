@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "util/Cp932.h"
-#include "util/NumberFormat.h"
+#include "app/Cp932.h"
+#include "app/NumberFormat.h"
 
 namespace bm {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "util/Currency.h"
+#include "app/Currency.h"
 
 namespace bm {
 

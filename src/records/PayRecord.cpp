@@ -6,14 +6,14 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
+#include "app/Cp932.h"
+#include "app/NumberFormat.h"
+#include "app/PathUtil.h"
+#include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "records/DebugLog.h"
 #include "records/OutputFormat.h"
-#include "util/Cp932.h"
-#include "util/NumberFormat.h"
-#include "util/PathUtil.h"
-#include "util/ProgramPaths.h"
 
 namespace bm {
 

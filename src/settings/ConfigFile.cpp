@@ -11,6 +11,9 @@
 #include <optional>
 
 #include "app/AppContext.h"
+#include "app/Cp932.h"
+#include "app/PathUtil.h"
+#include "app/ProgramPaths.h"
 #include "app/Settings.h"
 #include "records/DebugLog.h"
 #include "records/PayRecord.h"
@@ -20,9 +23,6 @@
 #include "settings/ConfigLineReader.h"
 #include "settings/ExactPaths.h"
 #include "settings/SettingsDefaults.h"
-#include "util/Cp932.h"
-#include "util/PathUtil.h"
-#include "util/ProgramPaths.h"
 #include "util/Prompt.h"
 
 namespace bm {

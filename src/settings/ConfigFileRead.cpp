@@ -1,10 +1,10 @@
 #include "settings/ConfigFileRead.h"
 
 #include "app/AppContext.h"
+#include "app/PathUtil.h"
 #include "app/Settings.h"
 #include "settings/ConfigLineReader.h"
 #include "settings/SettingsDefaults.h"
-#include "util/PathUtil.h"
 #include "util/Prompt.h"
 
 namespace bm {

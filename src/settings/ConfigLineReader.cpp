@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "util/Cp932.h"
+#include "app/Cp932.h"
 
 namespace bm {
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <array>
 
+#include "app/Cp932.h"
 #include "app/Settings.h"
 #include "settings/ExtraSettings.h"
-#include "util/Cp932.h"
 
 namespace bm {
 

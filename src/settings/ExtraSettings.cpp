@@ -1,6 +1,6 @@
 #include "settings/ExtraSettings.h"
 
-#include "util/ProgramPaths.h"
+#include "app/ProgramPaths.h"
 
 namespace bm {
 

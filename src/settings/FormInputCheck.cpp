@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "util/NumberFormat.h"
+#include "app/NumberFormat.h"
 #include "util/Prompt.h"
 
 namespace bm {

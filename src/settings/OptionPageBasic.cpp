@@ -8,12 +8,12 @@
 #include <QPushButton>
 
 #include "app/AppContext.h"
+#include "app/PathUtil.h"
+#include "app/ProgramPaths.h"
 #include "app/SettingBounds.h"
 #include "app/Settings.h"
 #include "settings/OptionContext.h"
 #include "util/ClickableLabel.h"
-#include "util/PathUtil.h"
-#include "util/ProgramPaths.h"
 
 namespace bm {
 

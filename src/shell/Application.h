@@ -3,10 +3,10 @@
 #include <QString>
 #include <memory>
 
+#include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "app/StandardResolutions.h"
-#include "util/ProgramPaths.h"
 
 namespace bm {
 

@@ -1,11 +1,11 @@
 #include "shell/EnvironmentReport.h"
 
 #include "app/AppContext.h"
+#include "app/NumberFormat.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/OutputFormat.h"
 #include "records/PayRecord.h"
-#include "util/NumberFormat.h"
 #include "util/clsStringBuffer.h"
 
 namespace bm {

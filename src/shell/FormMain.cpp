@@ -8,6 +8,7 @@
 #include <QScrollBar>
 
 #include "app/AppContext.h"
+#include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "app/WaitClock.h"
@@ -31,7 +32,6 @@
 #include "util/FormVersion.h"
 #include "util/Launcher.h"
 #include "util/PopupMessage.h"
-#include "util/ProgramPaths.h"
 #include "util/RandomTools.h"
 
 namespace bm {

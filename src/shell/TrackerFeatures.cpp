@@ -9,6 +9,7 @@
 
 #include "app/AppContext.h"
 #include "app/GameWindow.h"
+#include "app/PathUtil.h"
 #include "app/RunState.h"
 #include "capture/ReviewFolder.h"
 #include "measure/FormMiniView.h"
@@ -18,7 +19,6 @@
 #include "settings/ExtraSettings.h"
 #include "shell/FormMain.h"
 #include "util/Launcher.h"
-#include "util/PathUtil.h"
 
 namespace bm {
 

@@ -3,10 +3,10 @@
 #include <QFileInfo>
 
 #include "app/AppContext.h"
+#include "app/PathUtil.h"
 #include "app/WaitClock.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
-#include "util/PathUtil.h"
 #include "util/Prompt.h"
 
 namespace bm {

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "app/AppContext.h"
+#include "app/NumberFormat.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
-#include "util/NumberFormat.h"
 
 namespace bm {
 

@@ -7,7 +7,9 @@
 #include "../measure/FakeMainView.h"
 #include "SimProcess.h"
 #include "app/AppContext.h"
+#include "app/Cp932.h"
 #include "app/MeasureContext.h"
+#include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "capture/ScreenshotCommands.h"
 #include "measure/CaptureCycle.h"
@@ -20,8 +22,6 @@
 #include "settings/SettingsDefaults.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
-#include "util/Cp932.h"
-#include "util/ProgramPaths.h"
 
 namespace bm {
 namespace {

@@ -7,11 +7,11 @@
 
 #include "ProgramHarness.h"
 #include "SimProcess.h"
+#include "app/Cp932.h"
 #include "measure/MiniViewPlacement.h"
 #include "platform/x11/X11Platform.h"
 #include "support/TempFolder.h"
 #include "support/TextLines.h"
-#include "util/Cp932.h"
 
 namespace bm {
 namespace {

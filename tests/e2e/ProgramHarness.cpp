@@ -7,9 +7,9 @@
 #include <QThread>
 
 #include "StandInSettings.h"
+#include "app/Cp932.h"
 #include "platform/x11/X11Platform.h"
 #include "settings/SettingsDefaults.h"
-#include "util/Cp932.h"
 
 // Xlib last: its macros clash with Qt names.
 #include "platform/x11/X11Handles.h"

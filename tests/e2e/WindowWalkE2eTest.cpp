@@ -12,10 +12,10 @@
 #include "ProgramHarness.h"
 #include "SimProcess.h"
 #include "UserInput.h"
+#include "app/Cp932.h"
 #include "app/SettingBounds.h"
 #include "platform/x11/X11Platform.h"
 #include "support/TextLines.h"
-#include "util/Cp932.h"
 #include "util/FormVersion.h"
 
 namespace bm {

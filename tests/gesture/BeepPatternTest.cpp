@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/AppContext.h"
+#include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "gesture/BeepPattern.h"
@@ -12,7 +13,6 @@
 #include "records/DebugLog.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
-#include "util/ProgramPaths.h"
 
 namespace bm {
 namespace {

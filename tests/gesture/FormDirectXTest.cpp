@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "app/AppContext.h"
+#include "app/Cp932.h"
+#include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "gesture/FormDirectX.h"
@@ -19,8 +21,6 @@
 #include "shell/FormMain.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
-#include "util/Cp932.h"
-#include "util/ProgramPaths.h"
 #include "util/RandomTools.h"
 
 namespace bm {

@@ -7,6 +7,8 @@
 #include <cmath>
 
 #include "app/AppContext.h"
+#include "app/Cp932.h"
+#include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "graph/GraphFrame.h"
@@ -16,8 +18,6 @@
 #include "records/DebugLog.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
-#include "util/Cp932.h"
-#include "util/ProgramPaths.h"
 
 using bm::Currency;
 using bm::GraphFrame;

@@ -2,9 +2,9 @@
 
 #include <QDir>
 
+#include "app/Cp932.h"
 #include "measure/MeasureStep.h"
 #include "settings/SettingsDefaults.h"
-#include "util/Cp932.h"
 
 namespace bm::test {
 

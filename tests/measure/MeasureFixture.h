@@ -9,13 +9,13 @@
 #include "FakeMainView.h"
 #include "app/AppContext.h"
 #include "app/MeasureContext.h"
+#include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
-#include "util/ProgramPaths.h"
 
 namespace bm::test {
 

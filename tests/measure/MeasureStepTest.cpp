@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "MeasureFixture.h"
+#include "app/Cp932.h"
 #include "measure/MeasureStep.h"
-#include "util/Cp932.h"
 
 namespace bm::test {
 

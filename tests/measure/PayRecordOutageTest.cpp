@@ -5,10 +5,10 @@
 #include <algorithm>
 
 #include "MeasureFixture.h"
+#include "app/Cp932.h"
 #include "measure/LoggingRun.h"
 #include "measure/MeasureStep.h"
 #include "records/PayRecord.h"
-#include "util/Cp932.h"
 
 namespace bm::test {
 

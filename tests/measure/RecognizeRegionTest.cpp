@@ -4,6 +4,8 @@
 #include <array>
 
 #include "app/AppContext.h"
+#include "app/Cp932.h"
+#include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "measure/RecognitionView.h"
 #include "measure/RecognizeRegion.h"
@@ -12,8 +14,6 @@
 #include "settings/SettingsDefaults.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
-#include "util/Cp932.h"
-#include "util/ProgramPaths.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <QFile>
 
+#include "app/Cp932.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
 #include "support/TempFolder.h"
-#include "util/Cp932.h"
 
 using bm::test::TempFolder;
 

@@ -4,6 +4,8 @@
 #include <QFile>
 
 #include "app/AppContext.h"
+#include "app/Cp932.h"
+#include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "platform/fake/FakePlatform.h"
@@ -12,8 +14,6 @@
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 #include "support/TestContext.h"
-#include "util/Cp932.h"
-#include "util/ProgramPaths.h"
 
 using bm::Currency;
 using bm::test::TempFolder;

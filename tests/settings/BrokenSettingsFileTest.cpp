@@ -3,10 +3,10 @@
 #include <QFile>
 #include <functional>
 
+#include "app/Cp932.h"
 #include "app/SettingBounds.h"
 #include "settings/ConfigFile.h"
 #include "settings/ConfigTestSupport.h"
-#include "util/Cp932.h"
 
 using namespace bm;
 using bm::test::ConfigFixture;

@@ -5,9 +5,9 @@
 #include <QFile>
 #include <csignal>
 
+#include "app/Cp932.h"
 #include "settings/ConfigFile.h"
 #include "settings/ConfigTestSupport.h"
-#include "util/Cp932.h"
 
 using namespace bm;
 using bm::test::ConfigFixture;

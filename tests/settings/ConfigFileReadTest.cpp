@@ -2,10 +2,10 @@
 
 #include <QDir>
 
+#include "app/Cp932.h"
 #include "settings/ConfigFile.h"
 #include "settings/ConfigFileRead.h"
 #include "settings/ConfigTestSupport.h"
-#include "util/Cp932.h"
 
 using namespace bm;
 using bm::test::ConfigFixture;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "app/Cp932.h"
 #include "settings/ConfigFile.h"
 #include "settings/ConfigTestSupport.h"
-#include "util/Cp932.h"
 
 using namespace bm;
 using bm::test::ConfigFixture;

@@ -1,7 +1,7 @@
 #include "settings/ConfigTestSupport.h"
 
+#include "app/Cp932.h"
 #include "settings/SettingsDefaults.h"
-#include "util/Cp932.h"
 
 namespace bm::test {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "app/NumberFormat.h"
 #include "settings/InputNumber.h"
-#include "util/NumberFormat.h"
 
 namespace bm {
 namespace {

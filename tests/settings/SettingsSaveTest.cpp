@@ -5,12 +5,12 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "app/Cp932.h"
 #include "records/PayRecord.h"
 #include "settings/ConfigFile.h"
 #include "settings/ConfigTestSupport.h"
 #include "settings/ExtraSettings.h"
 #include "settings/SettingsDefaults.h"
-#include "util/Cp932.h"
 
 using namespace bm;
 using bm::test::ConfigFixture;

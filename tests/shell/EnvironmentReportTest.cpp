@@ -3,6 +3,8 @@
 #include <QTimeZone>
 
 #include "app/AppContext.h"
+#include "app/Cp932.h"
+#include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "platform/fake/FakePlatform.h"
@@ -11,8 +13,6 @@
 #include "shell/EnvironmentReport.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
-#include "util/Cp932.h"
-#include "util/ProgramPaths.h"
 
 using namespace bm;
 

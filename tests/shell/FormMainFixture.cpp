@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "app/Cp932.h"
 #include "settings/SettingsDefaults.h"
-#include "util/Cp932.h"
 
 namespace bm::test {
 

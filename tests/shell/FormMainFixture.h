@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/AppContext.h"
+#include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "platform/fake/FakePlatform.h"
@@ -14,7 +15,6 @@
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 #include "support/TextLines.h"
-#include "util/ProgramPaths.h"
 #include "util/RandomTools.h"
 
 namespace bm::test {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "app/Cp932.h"
 #include "app/StandardResolutions.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
@@ -10,7 +11,6 @@
 #include "shell/TempFolderCheck.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
-#include "util/Cp932.h"
 
 using bm::IsInTempFolder;
 using bm::test::TempFolder;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "util/Cp932.h"
+#include "app/Cp932.h"
 
 namespace cp932 = bm::cp932;
 

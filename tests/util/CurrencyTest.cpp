@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "util/Currency.h"
+#include "app/Currency.h"
 
 using bm::Currency;
 

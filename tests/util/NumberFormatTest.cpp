@@ -2,8 +2,8 @@
 
 #include <limits>
 
+#include "app/NumberFormat.h"
 #include "records/OutputFormat.h"
-#include "util/NumberFormat.h"
 
 using bm::Currency;
 namespace fmt = bm::fmt;

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "app/ProgramPaths.h"
 #include "support/TempFolder.h"
-#include "util/ProgramPaths.h"
 
 using bm::ProgramPaths;
 using bm::test::TempFolder;

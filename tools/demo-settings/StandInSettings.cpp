@@ -4,12 +4,12 @@
 #include <QTemporaryDir>
 
 #include "app/AppContext.h"
+#include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "settings/ConfigFile.h"
 #include "settings/SettingsDefaults.h"
-#include "util/ProgramPaths.h"
 #include "util/Prompt.h"
 
 namespace bm {

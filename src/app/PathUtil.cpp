@@ -1,4 +1,4 @@
-#include "util/PathUtil.h"
+#include "app/PathUtil.h"
 
 #include <QDir>
 #include <QFileInfo>

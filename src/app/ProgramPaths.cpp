@@ -1,4 +1,4 @@
-#include "util/ProgramPaths.h"
+#include "app/ProgramPaths.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "util/NumberFormat.h"
+#include "app/NumberFormat.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "util/Cp932.h"
+#include "app/Cp932.h"
 
 #include <iconv.h>
 

@@ -1,4 +1,4 @@
-#include "util/Currency.h"
+#include "app/Currency.h"
 
 #include <cfenv>
 #include <cmath>

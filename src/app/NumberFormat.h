@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "util/Currency.h"
+#include "app/Currency.h"
 
 namespace bm::fmt {
 
