@@ -2,9 +2,9 @@
 
 #include "app/AppContext.h"
 #include "app/ProgramPaths.h"
+#include "app/RecognitionView.h"
 #include "app/RunState.h"
 #include "measure/GlyphMatcher.h"
-#include "measure/RecognitionView.h"
 #include "measure/RecognizeRegion.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"

@@ -17,12 +17,12 @@
 #include <vector>
 
 #include "app/AppContext.h"
+#include "app/MainView.h"
 #include "app/MeasureContext.h"
 #include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "measure/LevelUpWatch.h"
-#include "measure/MainView.h"
 #include "platform/x11/X11Platform.h"
 #include "records/DebugLog.h"
 #include "settings/SettingsDefaults.h"

@@ -14,8 +14,8 @@
 
 #include "ByteReader.h"
 #include "FuzzContext.h"
+#include "app/RecognitionView.h"
 #include "capture/PixelString.h"
-#include "measure/RecognitionView.h"
 #include "measure/RecognizeRegion.h"
 
 namespace {

@@ -1,5 +1,6 @@
 #include "capture/ScreenshotCommands.h"
 
+#include "app/MainView.h"
 #include "app/MeasureContext.h"
 #include "app/PathUtil.h"
 #include "app/ProgramPaths.h"
@@ -7,7 +8,6 @@
 #include "app/WaitClock.h"
 #include "capture/ImageFiles.h"
 #include "capture/RegionCapture.h"
-#include "measure/MainView.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/LogText.h"

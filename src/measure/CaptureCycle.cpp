@@ -1,11 +1,11 @@
 #include "measure/CaptureCycle.h"
 
+#include "app/MainView.h"
 #include "app/MeasureContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/RegionCapture.h"
 #include "measure/GraphSink.h"
-#include "measure/MainView.h"
 #include "measure/MeasureStep.h"
 #include "measure/RegionReading.h"
 #include "platform/Platform.h"

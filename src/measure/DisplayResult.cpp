@@ -3,10 +3,10 @@
 #include <QDateTime>
 #include <cmath>
 
+#include "app/MainView.h"
 #include "app/MeasureContext.h"
 #include "app/NumberFormat.h"
 #include "app/RunState.h"
-#include "measure/MainView.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/OutputFormat.h"

@@ -1,5 +1,6 @@
 #include "measure/LevelUpWatch.h"
 
+#include "app/MainView.h"
 #include "app/MeasureContext.h"
 #include "app/PathUtil.h"
 #include "app/RunState.h"
@@ -7,7 +8,6 @@
 #include "app/WaitClock.h"
 #include "capture/ImageFiles.h"
 #include "measure/DisplayResult.h"
-#include "measure/MainView.h"
 #include "measure/RegionReading.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"

@@ -4,13 +4,13 @@
 #include <new>
 
 #include "app/AppContext.h"
+#include "app/MainView.h"
 #include "app/MeasureContext.h"
 #include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "app/WaitClock.h"
 #include "measure/CaptureCycle.h"
-#include "measure/MainView.h"
 #include "measure/MeasureStep.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"

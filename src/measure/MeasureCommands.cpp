@@ -1,12 +1,12 @@
 #include "measure/MeasureCommands.h"
 
+#include "app/MainView.h"
 #include "app/MeasureContext.h"
 #include "app/RunState.h"
 #include "app/WaitClock.h"
 #include "measure/CaptureCycle.h"
 #include "measure/DisplayResult.h"
 #include "measure/LoggingRun.h"
-#include "measure/MainView.h"
 #include "measure/RegionReading.h"
 #include "records/DebugLog.h"
 

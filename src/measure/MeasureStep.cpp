@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/MainView.h"
 #include "app/MeasureContext.h"
 #include "app/NumberFormat.h"
 #include "app/RunState.h"
@@ -10,7 +11,6 @@
 #include "measure/CaptureObserver.h"
 #include "measure/DisplayResult.h"
 #include "measure/GraphSink.h"
-#include "measure/MainView.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "records/LogText.h"

@@ -3,11 +3,11 @@
 #include <optional>
 
 #include "app/AppContext.h"
+#include "app/RecognitionView.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "app/WaitClock.h"
 #include "measure/GlyphMatcher.h"
-#include "measure/RecognitionView.h"
 #include "records/DebugLog.h"
 #include "util/clsStringBuffer.h"
 

@@ -2,11 +2,11 @@
 
 #include <limits>
 
+#include "app/MainView.h"
 #include "app/MeasureContext.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/PixelString.h"
-#include "measure/MainView.h"
 #include "measure/RecognizeRegion.h"
 
 namespace bm {

@@ -4,9 +4,9 @@
 #include <functional>
 #include <memory>
 
+#include "app/MainView.h"
 #include "app/MeasureContext.h"
 #include "measure/GraphSink.h"
-#include "measure/MainView.h"
 #include "settings/OptionsHost.h"
 #include "shell/FormMainUi.h"
 

@@ -5,8 +5,8 @@
 
 #include "Polling.h"
 #include "SimProcess.h"
+#include "app/RecognitionView.h"
 #include "capture/PixelString.h"
-#include "measure/RecognitionView.h"
 #include "measure/RecognizeRegion.h"
 #include "platform/x11/X11Platform.h"
 #include "settings/SettingsDefaults.h"

@@ -5,10 +5,10 @@
 #include <array>
 #include <vector>
 
+#include "app/MainView.h"
 #include "app/ResultPanel.h"
 #include "app/Settings.h"
 #include "measure/GraphSink.h"
-#include "measure/MainView.h"
 
 namespace bm::test {
 

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QString>
 
-#include "measure/RecognitionView.h"
+#include "app/RecognitionView.h"
 
 namespace bm {
 
