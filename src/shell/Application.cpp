@@ -3,7 +3,7 @@
 #include <QStandardPaths>
 
 #include "app/AppContext.h"
-#include "platform/x11/X11Platform.h"
+#include "platform/PlatformFactory.h"
 #include "records/DebugLog.h"
 #include "settings/ConfigFile.h"
 #include "settings/FormInputCheck.h"
@@ -22,7 +22,7 @@ namespace bm {
 
 Application::Application(QString executableFolder)
     : executableFolder_(std::move(executableFolder)),
-      platform_(std::make_unique<X11Platform>()),
+      platform_(makePlatform()),
       prompt_(std::make_unique<MessageBoxPrompt>()),
       lock_(std::make_unique<InstanceLock>()),
       random_(std::make_unique<RandomGenerator>()) {}
