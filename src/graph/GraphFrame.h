@@ -35,7 +35,6 @@ public:
     GraphFrame(AppContext& ctx, MenuStateSource menuStates, QWidget* parent = nullptr);
 
     void setGraphData(clsGraphBuffer* data) { data_ = data; }
-    clsGraphBuffer* graphData() const { return data_; }
 
     // Lays out the plot, grid and labels for the frame's current size, then
     // redraws the data with the current view.
