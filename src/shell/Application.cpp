@@ -30,7 +30,6 @@ Application::Application(QString executableFolder)
 Application::~Application() = default;
 
 bool Application::Main() {
-    ErrorTrap trap;
     if (!lock_->tryLock()) {
         TellAlreadyRunning(*prompt_);
         return false;
@@ -51,8 +50,6 @@ bool Application::Main() {
     settings_.SearchWindowName = DefaultSearchWindowName;
     settings_.VersionText = DefaultVersionText;
     settings_.ProgramTitle = makeProgramTitle(settings_.VersionText);
-    screens_.BaseScreenWidth = 800;
-    screens_.BaseScreenHeight = 600;
 
     log_->WriteDebugLog(QStringLiteral("Starting Program  ") + settings_.ProgramTitle, 1);
     log_->WriteDebugLog(QStringLiteral("Execute Folder : ") + executableFolder_, 0);
@@ -70,7 +67,6 @@ bool Application::Main() {
     // Listens to the captures from the first one on, auto-started runs included.
     tracker_ = std::make_unique<TrackerFeatures>(*ctx_, *main_);
     main_->Load();
-    trap.report(*log_, QStringLiteral("Main"));
     return true;
 }
 

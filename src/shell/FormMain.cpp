@@ -144,7 +144,6 @@ void FormMain::connectMenus() {
 }
 
 void FormMain::Load() {
-    ErrorTrap trap;
     setWindowTitle(ctx_.settings.ProgramTitle);
     ui_.menuRun->setEnabled(false);
     ui_.menuStop->setEnabled(false);
@@ -178,7 +177,6 @@ void FormMain::Load() {
         ctx_.log.WriteDebugLog(QStringLiteral("Log AutoStart ･･･ "), 0);
     }
     ctx_.log.WriteDebugLog(QStringLiteral("Program StartUp Complete "), 0);
-    trap.report(ctx_.log, QStringLiteral("FormMain_Load"));
 }
 
 void FormMain::applyRememberedWindowRect() {
@@ -312,7 +310,6 @@ void FormMain::FormResize() {
     if (isMinimized()) {
         return;
     }
-    ErrorTrap trap;
     int h = centralWidget()->height();
     int w = width();
     if (h < geo::MinClientHeight) {
@@ -353,7 +350,6 @@ void FormMain::FormResize() {
         ctx_.settings.WindowWidth = width();
         ctx_.settings.WindowHeight = height();
     }
-    trap.report(ctx_.log, QStringLiteral("Form_Resize"));
     DebugItemDisplay(ctx_.run.DebugMode);
     ctx_.log.WriteDebugLog(QStringLiteral("Resaizing Form ･･･ End "), 0);
 }
