@@ -5,22 +5,20 @@
 #include <QPair>
 #include <memory>
 
-#include "gesture/GestureMatcher.h"
 #include "platform/MouseButtonSource.h"
 
 namespace bm {
 
 struct AppContext;
-class FormMain;
+struct MeasureContext;
 
 // The hidden gesture window: listens to the mouse buttons of the whole
-// desktop while gestures are on, and carries out the recognised gestures
-// on the main window (suspend, resume, screenshot watch, capture now,
-// screenshot), each confirmed by a beep rhythm and a log box line.
+// desktop while gestures are on and hands every notification to the
+// gesture commands (gesture/GestureCommands.h), which decide what it does.
 class FormDirectX : public QObject {
     Q_OBJECT
 public:
-    FormDirectX(AppContext& ctx, FormMain& main);
+    FormDirectX(MeasureContext& m);
     ~FormDirectX() override;
 
     // Opens the mouse; a failure is logged and told, and gestures stay off.
@@ -34,10 +32,8 @@ public:
     void DirectXEvent8_DXCallback(const QList<QPair<bool, bool>>& events);
 
 private:
-    void run(GestureAction action);
-
+    MeasureContext& m_;
     AppContext& ctx_;
-    FormMain& main_;
     std::unique_ptr<MouseButtonSource> source_;
     bool loaded_ = false;
 };

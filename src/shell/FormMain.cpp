@@ -243,7 +243,7 @@ void FormMain::setGraphBuffer(bool on) {
 
 void FormMain::setGesturesLoaded(bool on) {
     if (on && !gestures_) {
-        gestures_ = std::make_unique<FormDirectX>(ctx_, *this);
+        gestures_ = std::make_unique<FormDirectX>(measure_);
         gestures_->Load();
     } else if (!on && gestures_) {
         gestures_->Unload();
