@@ -20,6 +20,9 @@ if [ ${#sources[@]} -gt 0 ]; then
   clang-format --dry-run --Werror "${sources[@]}"
 fi
 
+echo "== layer check"
+./scripts/check-layers.sh
+
 echo "== configure and build"
 cmake -S . -B build -DBM_WERROR=ON -DBM_BUILD_BENCH=ON >/dev/null
 cmake --build build -j"$(nproc)"
