@@ -44,14 +44,14 @@ struct Bench {
     NoPrompt prompt;
     bm::AppContext ctx{settings, run, paths, platform, log, prompt};
 
-    Bench() { log.WriteDebugLog(QStringLiteral("Starting Program  bench"), 1); }
+    Bench() { log.WriteDebugLog(QStringLiteral("Starting Program  bench"), LogMode::NewFile); }
 };
 
 void BM_DebugLogLine(benchmark::State& state) {
     Bench b;
     const QString message = QStringLiteral("ConvertPixelString10a");
     for (auto _ : state) {
-        b.log.WriteDebugLog(message, 0);
+        b.log.WriteDebugLog(message);
     }
 }
 

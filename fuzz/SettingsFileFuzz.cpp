@@ -26,7 +26,7 @@ void startUp(bm::fuzz::FuzzContext& f) {
     f.settings.SearchWindowName = bm::DefaultSearchWindowName;
     f.settings.VersionText = bm::DefaultVersionText;
     f.settings.ProgramTitle = bm::makeProgramTitle(f.settings.VersionText);
-    bm::ConfigFile(f.ctx, bm::configop::Load);
+    bm::ConfigFile(f.ctx, bm::ConfigOp::Load);
 }
 
 }  // namespace
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     startUp(first);
-    bm::ConfigFile(first.ctx, bm::configop::Save);
+    bm::ConfigFile(first.ctx, bm::ConfigOp::Save);
     const QByteArray saved = readAll(path);
 
     // A saved file is a current one: it loads without a question about the
@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
     }
-    bm::ConfigFile(second.ctx, bm::configop::Save);
+    bm::ConfigFile(second.ctx, bm::ConfigOp::Save);
     if (readAll(bm::configFilePath(second.paths)) != saved) {
         std::abort();
     }

@@ -13,6 +13,10 @@
 
 namespace bm {
 
+// Which pair of regions shows Exp and money: not known yet, regions 1 and 2,
+// or regions 3 and 4.
+enum class Layout : std::int32_t { Undecided = 0, Regions1And2 = 1, Regions3And4 = 2 };
+
 // The program's run state: readings, capture-cycle guards, the measuring run
 // and the references of the measurement step. Owned by the application
 // object for the whole process; zero/empty at start.
@@ -25,7 +29,7 @@ struct RunState {
     // Capture cycle.
     QDateTime NextCaptureTime;
     bool CaptureBusy = false;
-    std::int32_t LayoutMode = 0;  // 0 undecided, 1 regions 1-2, 2 regions 3-4
+    Layout LayoutMode = Layout::Undecided;
     std::int32_t BackgroundCount = 0;
     std::array<QString, RegionCount> PixelString{};
     // The game window found last, checked before the window tree is walked.

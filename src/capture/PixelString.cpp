@@ -125,29 +125,29 @@ QString EncodePixelString(const PixelBuffer& pixels, std::int32_t threshold, std
 int ConvertPixelString(AppContext& ctx, WindowId window, const CaptureRect& rect, int index,
                        std::int32_t threshold, std::int32_t mask) {
     DebugLog& log = ctx.log;
-    log.WriteDebugLog(QStringLiteral("ConvertPixelString1"), 0);
+    log.WriteDebugLog(QStringLiteral("ConvertPixelString1"));
     PixelBuffer buffer;
-    log.WriteDebugLog(QStringLiteral("ConvertPixelString2"), 0);
-    log.WriteDebugLog(QStringLiteral("ConvertPixelString3"), 0);
+    log.WriteDebugLog(QStringLiteral("ConvertPixelString2"));
+    log.WriteDebugLog(QStringLiteral("ConvertPixelString3"));
     // One read-out of the client rectangle covers the context, bitmap, copy
     // and pixel steps that the log marks around it. A window that has gone
     // away leaves a black buffer, which is encoded like any other.
     const bool read =
         ctx.platform.captureRegion(window, true, rect.X, rect.Y, rect.Width, rect.Height, buffer);
-    log.WriteDebugLog(QStringLiteral("ConvertPixelString4"), 0);
-    log.WriteDebugLog(QStringLiteral("ConvertPixelString5"), 0);
+    log.WriteDebugLog(QStringLiteral("ConvertPixelString4"));
+    log.WriteDebugLog(QStringLiteral("ConvertPixelString5"));
 
-    log.WriteDebugLog(QStringLiteral("ConvertPixelString10a"), 0);
+    log.WriteDebugLog(QStringLiteral("ConvertPixelString10a"));
     QString text = EncodePixelString(buffer, threshold, mask);
-    log.WriteDebugLog(QStringLiteral("ConvertPixelString11"), 0);
+    log.WriteDebugLog(QStringLiteral("ConvertPixelString11"));
 
     ErrorTrap trap;
     if (index >= 0 && index < RegionCount) {
         ctx.run.PixelString[static_cast<size_t>(index)] = std::move(text);
     } else {
-        trap.fail(errcode::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+        trap.fail(errcode::SubscriptOutOfRange);
     }
-    log.WriteDebugLog(QStringLiteral("ConvertPixelString12"), 0);
+    log.WriteDebugLog(QStringLiteral("ConvertPixelString12"));
     trap.report(log, QStringLiteral("ConvertPixelString"));
     return read ? buffer.height : 0;
 }

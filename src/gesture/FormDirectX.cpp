@@ -20,19 +20,18 @@ void FormDirectX::Load() {
         return;
     }
     loaded_ = true;
-    ctx_.log.WriteDebugLog(QStringLiteral("DirectX Loding ･･･ "), 0);
+    ctx_.log.WriteDebugLog(QStringLiteral("DirectX Loding ･･･ "));
     MouseButtonSource::Failure why = MouseButtonSource::Failure::Ok;
     source_ = ctx_.platform.openMouseButtons(why);
     if (!source_) {
         if (why == MouseButtonSource::Failure::CannotListen) {
             ctx_.log.WriteDebugLog(
-                QStringLiteral("It was mistake to Create DirectInputDevice Object "), 0);
+                QStringLiteral("It was mistake to Create DirectInputDevice Object "));
             ctx_.prompt.tell(
                 QStringLiteral("Mouse用DirectInputDeviceオブジェクトが生成できません。"),
                 QString());
         } else {
-            ctx_.log.WriteDebugLog(QStringLiteral("It was mistake to Create DirectInput Object "),
-                                   0);
+            ctx_.log.WriteDebugLog(QStringLiteral("It was mistake to Create DirectInput Object "));
             ctx_.prompt.tell(QStringLiteral("DirectInputオブジェクトが生成できません。"),
                              QString());
         }
@@ -40,7 +39,7 @@ void FormDirectX::Load() {
     }
     connect(source_.get(), &MouseButtonSource::buttons, this,
             &FormDirectX::DirectXEvent8_DXCallback);
-    ctx_.log.WriteDebugLog(QStringLiteral("Mouse Events Acquire ･･･ Successfull "), 0);
+    ctx_.log.WriteDebugLog(QStringLiteral("Mouse Events Acquire ･･･ Successfull "));
 }
 
 void FormDirectX::Unload() {
@@ -52,13 +51,13 @@ void FormDirectX::Unload() {
     loaded_ = false;
     if (source_) {
         disconnect(source_.get(), nullptr, this, nullptr);
-        ctx_.log.WriteDebugLog(QStringLiteral("Mouse Events UnAcquire "), 0);
+        ctx_.log.WriteDebugLog(QStringLiteral("Mouse Events UnAcquire "));
         // The source may be delivering the notification that led here (a
         // gesture whose beeps let the menu switch gestures off): it goes once
         // control is back in the event loop.
         source_.release()->deleteLater();
     }
-    ctx_.log.WriteDebugLog(QStringLiteral("DirectX UnLoding ･･･ End "), 0);
+    ctx_.log.WriteDebugLog(QStringLiteral("DirectX UnLoding ･･･ End "));
 }
 
 void FormDirectX::DirectXEvent8_DXCallback(const QList<QPair<bool, bool>>& events) {

@@ -1,6 +1,7 @@
 #include "gesture/GestureCommands.h"
 
 #include "app/AppContext.h"
+#include "app/CrLf.h"
 #include "app/MainView.h"
 #include "app/MeasureContext.h"
 #include "app/PathUtil.h"
@@ -81,12 +82,12 @@ void RunGesture(MeasureContext& m, GestureAction action) {
         case GestureAction::PrintScreen:
             SaveGestureScreenshot(ctx);
             BeepPattern(ctx, 3, 3, 0, 0);
-            ctx.log.WriteDebugLog(QStringLiteral("OnLine Print Screen ･･･ End "), 0);
-            m.view.appendLog(QStringLiteral("\r\n") + QString::fromUtf8(row.logLine));
+            ctx.log.WriteDebugLog(QStringLiteral("OnLine Print Screen ･･･ End "));
+            m.view.appendLog(CrLf + QString::fromUtf8(row.logLine));
             return;
     }
     BeepPattern(ctx, row.beepRhythm[0], row.beepRhythm[1], row.beepRhythm[2], row.beepRhythm[3]);
-    m.view.appendLog(QStringLiteral("\r\n") + QString::fromUtf8(row.logLine));
+    m.view.appendLog(CrLf + QString::fromUtf8(row.logLine));
 }
 
 }  // namespace bm

@@ -5,7 +5,7 @@
 
 #include "graph/clsGraphBuffer.h"
 #include "records/DebugLog.h"
-#include "util/ErrorNumber.h"
+#include "records/ErrorNumbers.h"
 
 namespace bm {
 
@@ -48,7 +48,7 @@ struct Plot {
         const std::int64_t index = std::int64_t{offset} + i;
         if (index < 0 || index >= data.BufferSize()) {
             if (!trap) {
-                trap.fail(errcode::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+                trap.fail(errcode::SubscriptOutOfRange);
             }
             return false;
         }

@@ -28,11 +28,6 @@ constexpr float ScaleStep = 0.1f;
 constexpr float ScaleMin = 0.2f;
 constexpr float ScaleMax = 2.0f;
 
-constexpr int ObjectNotSet = 91;
-const char* const ObjectNotSetText = "Object variable or With block variable not set";
-constexpr int InvalidPropertyValue = 380;
-const char* const InvalidPropertyValueText = "Invalid property value";
-
 // The scale moves in tenths; keeping it on whole tenths stops float steps
 // from drifting past the limits (eleven steps up from 1.0 end at 2.0).
 float nextScale(float scale, float step) {
@@ -102,7 +97,7 @@ void GraphFrame::GraphFrameDisplay() {
     int plotWidth = frameWidth - 2 * PlotLeft;
     int plotHeight = frameHeight - 24;
     if (plotWidth < 0 || plotHeight < 0) {
-        trap.fail(InvalidPropertyValue, QString::fromLatin1(InvalidPropertyValueText));
+        trap.fail(errcode::InvalidPropertyValue);
         plotWidth = std::max(plotWidth, 0);
         plotHeight = std::max(plotHeight, 0);
     }
@@ -163,7 +158,7 @@ void GraphFrame::GraphDataDisplay(std::int32_t offset, float scale) {
         expTop = ExpAxisTop(Currency::fromDouble(double(scale) * data_->MaxValueRateE()));
         moneyTop = MoneyAxisTop(Currency::fromDouble(double(scale) * data_->MaxValueRateM()));
     } else {
-        labelTrap.fail(ObjectNotSet, QString::fromLatin1(ObjectNotSetText));
+        labelTrap.fail(errcode::ObjectNotSet);
     }
     lblGraph_Tt_->setText(TimeAxisCaption(span));
     const auto expTexts = ExpAxisLabels(expTop);
@@ -186,7 +181,7 @@ void GraphFrame::GraphDataDisplay(std::int32_t offset, float scale) {
         picGraph_->setCurves(ComputeGraphCurves(*data_, offset, points, picGraph_->width(),
                                                 picGraph_->height(), expTop, moneyTop, plotTrap));
     } else {
-        plotTrap.fail(ObjectNotSet, QString::fromLatin1(ObjectNotSetText));
+        plotTrap.fail(errcode::ObjectNotSet);
     }
     picGraph_->update();
     plotTrap.report(ctx_.log, QStringLiteral("GraphDataDisplay 2"));
@@ -207,7 +202,7 @@ void GraphFrame::scaleDown() {
 }
 
 void GraphFrame::oldView() {
-    ctx_.log.WriteDebugLog(QStringLiteral("Click : Graph Old View "), 0);
+    ctx_.log.WriteDebugLog(QStringLiteral("Click : Graph Old View "));
     const std::int32_t points = ctx_.settings.GraphPoints;
     if (data_ != nullptr) {
         // The oldest visible sample stops one short of the buffer's end.
@@ -223,7 +218,7 @@ void GraphFrame::oldView() {
 }
 
 void GraphFrame::newView() {
-    ctx_.log.WriteDebugLog(QStringLiteral("Click : Graph New View "), 0);
+    ctx_.log.WriteDebugLog(QStringLiteral("Click : Graph New View "));
     ctx_.run.GraphOffset = static_cast<std::int32_t>(std::max<std::int64_t>(
         std::int64_t{ctx_.run.GraphOffset} - ctx_.settings.GraphPoints / 4, 0));
     redraw();
@@ -233,7 +228,7 @@ void GraphFrame::refresh() {
     if (!ctx_.settings.GraphShow) {
         return;
     }
-    ctx_.log.WriteDebugLog(QStringLiteral("Click : Graph Refresh "), 0);
+    ctx_.log.WriteDebugLog(QStringLiteral("Click : Graph Refresh "));
     redraw();
 }
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "util/ErrorNumber.h"
+#include "records/ErrorNumbers.h"
 
 namespace bm {
 

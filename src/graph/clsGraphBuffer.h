@@ -14,7 +14,7 @@ namespace bm {
 // averages from the moment they were added; they are never recomputed.
 //
 // Value() with an index outside the list and BufferSize 0 throw
-// ErrorNumber 9 (util/ErrorNumber.h); nothing else fails.
+// ErrorNumber 9 (records/ErrorNumbers.h); nothing else fails.
 class clsGraphBuffer {
 public:
     static constexpr std::int32_t DefaultSize = 512;

@@ -48,23 +48,23 @@ bool isRead(Currency reading) {
 // finds out which pair shows them while the layout is undecided.
 void readExpAndMoney(MeasureContext& m, WindowId w) {
     RunState& run = m.app.run;
-    if (run.LayoutMode == 2) {
+    if (run.LayoutMode == Layout::Regions3And4) {
         log(m, QStringLiteral("CaptureImage5-3a"));
         readExp(m, w, 3);
         log(m, QStringLiteral("CaptureImage5-4a"));
         readMoney(m, w, 4);
         if (bothUnread(run)) {
-            run.LayoutMode = 0;
+            run.LayoutMode = Layout::Undecided;
         }
         return;
     }
-    if (run.LayoutMode == 1) {
+    if (run.LayoutMode == Layout::Regions1And2) {
         log(m, QStringLiteral("CaptureImage5-1a"));
         readExp(m, w, 1);
         log(m, QStringLiteral("CaptureImage5-2a"));
         readMoney(m, w, 2);
         if (bothUnread(run)) {
-            run.LayoutMode = 0;
+            run.LayoutMode = Layout::Undecided;
         }
         return;
     }
@@ -72,7 +72,7 @@ void readExpAndMoney(MeasureContext& m, WindowId w) {
     log(m, QStringLiteral("CaptureImage5-4b"));
     readMoney(m, w, 4);
     if (isRead(run.MoneyNow)) {
-        run.LayoutMode = 2;
+        run.LayoutMode = Layout::Regions3And4;
         log(m, QStringLiteral("CaptureImage5-3c"));
         readExp(m, w, 3);
         return;
@@ -80,20 +80,20 @@ void readExpAndMoney(MeasureContext& m, WindowId w) {
     log(m, QStringLiteral("CaptureImage5-3b"));
     readExp(m, w, 3);
     if (isRead(run.ExpNow)) {
-        run.LayoutMode = 2;
+        run.LayoutMode = Layout::Regions3And4;
     }
-    if (run.LayoutMode != 0) {
+    if (run.LayoutMode != Layout::Undecided) {
         return;
     }
     log(m, QStringLiteral("CaptureImage5-1b"));
     readExp(m, w, 1);
     if (isRead(run.ExpNow)) {
-        run.LayoutMode = 1;
+        run.LayoutMode = Layout::Regions1And2;
     }
     log(m, QStringLiteral("CaptureImage5-2b"));
     readMoney(m, w, 2);
     if (isRead(run.MoneyNow)) {
-        run.LayoutMode = 1;
+        run.LayoutMode = Layout::Regions1And2;
     }
 }
 

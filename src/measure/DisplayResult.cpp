@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <cmath>
 
+#include "app/CrLf.h"
 #include "app/MainView.h"
 #include "app/MeasureContext.h"
 #include "app/NumberFormat.h"
@@ -15,8 +16,6 @@
 namespace bm {
 
 namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
 
 QString expText(Currency hundredths) {
     return fmt::percent(Currency::fromDouble(hundredths.toDouble() / 100.0));
@@ -67,7 +66,7 @@ void updateLatest(MeasureContext& m) {
     if (isTimeText(p.lblStartTime)) {
         p.lblElapseTime = ElapsedText(p.lblEndTime, p.lblStartTime);
     } else {
-        trap.fail(errcode::TypeMismatch, QStringLiteral("Type mismatch"));
+        trap.fail(errcode::TypeMismatch);
     }
 
     p.lblEndLv = QString::number(run.LvNow);
@@ -135,15 +134,15 @@ QString PanelNumberText(double value) {
     return Currency::fromDouble(value).toString();
 }
 
-void DisplayResult(MeasureContext& m, int mode) {
+void DisplayResult(MeasureContext& m, DisplayMode mode) {
     switch (mode) {
-        case display::Clear:
+        case DisplayMode::Clear:
             clearPanel(m);
             break;
-        case display::Start:
+        case DisplayMode::Start:
             setStartValues(m);
             break;
-        case display::Summary:
+        case DisplayMode::Summary:
             writeSummary(m);
             break;
         default:

@@ -32,10 +32,10 @@ QString readWatchedExp(MeasureContext& m, WindowId w) {
 // cycle found; the level is left alone.
 void refreshReadings(MeasureContext& m, WindowId w) {
     RunState& run = m.app.run;
-    if (run.LayoutMode == 1) {
+    if (run.LayoutMode == Layout::Regions1And2) {
         run.ExpNow = ReadingFromResult(ReadRegion(m, w, 1, 1));
         run.MoneyNow = ReadingFromResult(ReadRegion(m, w, 2, 2));
-    } else if (run.LayoutMode == 2) {
+    } else if (run.LayoutMode == Layout::Regions3And4) {
         run.ExpNow = ReadingFromResult(ReadRegion(m, w, 3, 1));
         run.MoneyNow = ReadingFromResult(ReadRegion(m, w, 4, 2));
     }
@@ -61,7 +61,7 @@ void takeBurst(MeasureContext& m) {
     }
     m.view.appendLog(platform.now().toString(QStringLiteral("MM/dd HH:mm")) +
                      QStringLiteral("  LvUP or Dead 検出 \r\n"));
-    DisplayResult(m, display::Update);
+    DisplayResult(m, DisplayMode::Update);
     m.app.log.WriteDebugLog(QStringLiteral("DEAD OR HAPPY LIVE Print Screen ･･･ End "));
 }
 

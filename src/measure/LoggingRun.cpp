@@ -4,6 +4,7 @@
 #include <new>
 
 #include "app/AppContext.h"
+#include "app/CrLf.h"
 #include "app/MainView.h"
 #include "app/MeasureContext.h"
 #include "app/ProgramPaths.h"
@@ -14,6 +15,7 @@
 #include "measure/MeasureStep.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
+#include "records/LogText.h"
 #include "records/PayRecord.h"
 #include "util/Launcher.h"
 #include "util/Prompt.h"
@@ -41,7 +43,7 @@ void checkRecordFolder(MeasureContext& m) {
     if (PayRecordFolderUsable(s.PayRecordFolder)) {
         return;
     }
-    m.app.log.WriteDebugLog(QStringLiteral("Pay Record Folder Unusable : ") + s.PayRecordFolder, 0);
+    m.app.log.WriteDebugLog(QStringLiteral("Pay Record Folder Unusable : ") + s.PayRecordFolder);
     s.PayRecordFolder = m.app.paths.writeFolder;
     m.app.prompt.tell(PayRecordFolderReplaced, QStringLiteral("ロギング開始"));
 }
@@ -69,7 +71,7 @@ void startRun(MeasureContext& m) {
     const QDateTime now = m.app.platform.now();
     run.NextCaptureTime = now.addSecs(FirstCaptureSeconds);
     run.LogStartStamp = now.toString(QStringLiteral("yyyyMMddHHmm"));
-    m.view.appendLog(LogColumnHeader + QStringLiteral("\r\n"));
+    m.view.appendLog(LogColumnHeader + CrLf);
     WaitMilliseconds(m.app.platform, SecondsToMilliseconds(s.StartDelay));
 }
 
@@ -95,18 +97,18 @@ void trapped(ErrorTrap& trap, Step step) {
     try {
         step();
     } catch (const std::bad_alloc&) {
-        trap.fail(7, QStringLiteral("Out of memory"));
+        trap.fail(errcode::OutOfMemory);
     } catch (const std::exception& e) {
-        trap.fail(5, QString::fromLocal8Bit(e.what()));
+        trap.fail(errcode::InvalidProcedureCall, QString::fromLocal8Bit(e.what()));
     }
 }
 
 }  // namespace
 
-void ChangeLogging(MeasureContext& m, int mode) {
-    if (mode == logging::Start) {
+void ChangeLogging(MeasureContext& m, LoggingMode mode) {
+    if (mode == LoggingMode::Start) {
         startRun(m);
-    } else if (mode == logging::Stop) {
+    } else if (mode == LoggingMode::Stop) {
         stopRun(m);
     }
 }

@@ -32,7 +32,7 @@ QString secondsText(double elapsedMs) {
 
 void RunMenuCommand(MeasureContext& m) {
     log(m, QStringLiteral("Click : Run "));
-    ChangeLogging(m, logging::Start);
+    ChangeLogging(m, LoggingMode::Start);
     log(m, QStringLiteral("Loging ManualStart ･･･ "));
     m.view.setSuspendButtonRed(false);
     m.app.run.SuspendMode = false;
@@ -46,8 +46,8 @@ void StopMenuCommand(MeasureContext& m) {
         m.view.hidePopupMessage();
         run.PopupShown = false;
     }
-    DisplayResult(m, display::Summary);
-    ChangeLogging(m, logging::Stop);
+    DisplayResult(m, DisplayMode::Summary);
+    ChangeLogging(m, LoggingMode::Stop);
     log(m, QStringLiteral("Loging Stop ･･･ End "));
     m.view.setSuspendButtonRed(false);
     run.SuspendMode = false;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/CrLf.h"
 #include "app/MainView.h"
 #include "app/MeasureContext.h"
 #include "app/NumberFormat.h"
@@ -19,16 +20,12 @@
 
 namespace bm {
 
-const QString LogColumnHeader =
-    QStringLiteral(" 月日 時刻    Lv    獲得Exp        獲得ELY   経過    Exp時給     ELY時給 ");
-
 const QString PayRecordFolderPopup = QStringLiteral(
     "時給記録フォルダが不正のため\r\n給与明細を書き込めません。\r\n"
     "書き込めるようになった時点でまとめて記録します。");
 
 namespace {
 
-const QString CrLf = QStringLiteral("\r\n");
 // A failed reading is tried again this soon, whatever the capture interval.
 constexpr int RetrySeconds = 15;
 // Seconds the 32-bit millisecond clock runs before it starts again at 0.
@@ -37,7 +34,7 @@ constexpr std::int32_t ClockWrapSeconds = 4294967;
 // Writes to the pay record file. A line that cannot be written stays in
 // memory (WritePayRecord keeps it) and the popup tells the user once per
 // failure, so that the rest of the evening is not measured into nothing.
-void writeRecord(MeasureContext& m, const QString& line, int mode) {
+void writeRecord(MeasureContext& m, const QString& line, PayRecordMode mode) {
     RunState& run = m.app.run;
     if (WritePayRecord(m.app, line, mode)) {
         run.PayRecordPopupShown = false;
@@ -98,9 +95,9 @@ void startNewCharacter(MeasureContext& m) {
     RunState& run = m.app.run;
     const Settings& s = m.app.settings;
     m.view.appendLog(QStringLiteral("キャラクタチェンジ検出") + CrLf);
-    DisplayResult(m, display::Summary);
+    DisplayResult(m, DisplayMode::Summary);
     m.view.appendLog(LogColumnHeader + CrLf);
-    run.LayoutMode = 0;
+    run.LayoutMode = Layout::Undecided;
     run.ExpData[1] = Currency();
     run.ExpSeconds[1] = 0;
     run.LvData[1] = 0;
@@ -109,7 +106,7 @@ void startNewCharacter(MeasureContext& m) {
     run.WatchExpData[1] = Currency();
     run.WatchExpData[3] = Currency();
     run.WatchExpSeen = false;
-    DisplayResult(m, display::Start);
+    DisplayResult(m, DisplayMode::Start);
     m.app.log.WriteDebugLog(QStringLiteral("Detect Character Change "));
     if (m.seedRandom) {
         m.seedRandom();
@@ -136,9 +133,9 @@ void takeBaseline(MeasureContext& m, const QString& stamp, std::int32_t t) {
     const QString line = stamp + FormatColumn(run.LvNow, 6, 1, 0, false) +
                          FormatColumn(fmt::percent(run.ExpData[0]), 11, 1, 0, false) +
                          FormatColumn(run.MoneyNow, 15, 1, 0, false);
-    writeRecord(m, QString(), 1);
+    writeRecord(m, QString(), PayRecordMode::Header);
     m.view.appendLog(line + CrLf);
-    DisplayResult(m, display::Start);
+    DisplayResult(m, DisplayMode::Start);
     m.app.log.WriteDebugLog(QStringLiteral("Fast ImageRecognition "));
 }
 
@@ -223,7 +220,7 @@ void MeasureStep(MeasureContext& m) {
     run.MoneyData[1] = run.MoneyData[0];
     run.MoneySeconds[1] = t;
 
-    DisplayResult(m, display::Update);
+    DisplayResult(m, DisplayMode::Update);
 
     const Currency minutes = PayRecordMinutes(run.ExpSeconds[2]);
     const Currency expRate = ExpHourlyRate(run.ExpData[2], run.ExpSeconds[2]);
@@ -256,7 +253,7 @@ void MeasureStep(MeasureContext& m) {
     record.minutes = minutes;
     record.expRate = expRate;
     record.moneyRate = moneyRate;
-    writeRecord(m, BuildPayRecordLine(record, s.PayRecordCsv), 0);
+    writeRecord(m, BuildPayRecordLine(record, s.PayRecordCsv), PayRecordMode::Append);
 }
 
 }  // namespace bm

@@ -9,9 +9,6 @@ namespace bm {
 struct MeasureContext;
 class Platform;
 
-// The log box's column header, written when a run starts and after a
-// character change.
-extern const QString LogColumnHeader;
 // The popup shown when a pay record line cannot be written during a run.
 extern const QString PayRecordFolderPopup;
 

@@ -69,7 +69,7 @@ void RecognizeRegion(AppContext& ctx, RecognitionView& view, int cat, QString& r
     result.clear();
     if (cat < 0 || cat >= ReadingCount) {
         ErrorTrap trap;
-        trap.fail(errcode::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+        trap.fail(errcode::SubscriptOutOfRange);
         trap.report(ctx.log, QStringLiteral("RecognizeRegion"));
         return;
     }
@@ -110,7 +110,7 @@ void RecognizeRegion(AppContext& ctx, RecognitionView& view, int cat, QString& r
         view.setRecognitionLabel(cat, QStringLiteral("NotFind"));
         if (trace) {
             trace->Append2(category, QStringLiteral(" 数値が見つかりませんでした"));
-            ctx.log.WriteDebugLog(trace->Text(), 0);
+            ctx.log.WriteDebugLog(trace->Text());
         }
         return;
     }
@@ -128,7 +128,7 @@ void RecognizeRegion(AppContext& ctx, RecognitionView& view, int cat, QString& r
         view.setRecognitionLabel(cat, text);
     }
     if (trace) {
-        ctx.log.WriteDebugLog(trace->Text(), 0);
+        ctx.log.WriteDebugLog(trace->Text());
     }
 }
 

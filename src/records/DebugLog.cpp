@@ -67,9 +67,9 @@ bool DebugLog::fileGone() const {
     return ::fstat(fd_, &st) == 0 && st.st_nlink == 0;
 }
 
-void DebugLog::WriteDebugLog(const QString& message, int mode) {
+void DebugLog::WriteDebugLog(const QString& message, LogMode mode) {
     struct stat st {};
-    if (mode == 1) {
+    if (mode == LogMode::NewFile) {
         if (::stat(path_.constData(), &st) == 0) {
             startNewFile();
         } else {
@@ -129,7 +129,7 @@ QString ErrorTrap::line(const QString& routine) const {
 
 void ErrorTrap::report(DebugLog& log, const QString& routine) const {
     if (code != 0) {
-        log.WriteDebugLog(line(routine), 0);
+        log.WriteDebugLog(line(routine));
     }
 }
 

@@ -5,19 +5,24 @@
 #include <QString>
 #include <cstdint>
 
+#include "records/ErrorNumbers.h"
 #include "records/LocalTimeStamp.h"
 
 namespace bm {
 
 class Platform;
 
+// How WriteDebugLog treats the file: add the line, or start a new log with it.
+enum class LogMode : int { Append = 0, NewFile = 1 };
+
 // "yyyy/mm/dd hh:mm:ss" whatever the locale: the debug log's time stamp and
 // the time texts of the result panel.
 QString GetTimeStamp(const QDateTime& when);
 
 // The debug log, debug.txt in the program's writable folder: one line per
-// call, the time stamp, one blank and the message, CR LF, in CP932. Mode 1
-// starts a new log and keeps the previous one as debugBackUp.txt.
+// call, the time stamp, one blank and the message, CR LF, in CP932.
+// LogMode::NewFile starts a new log and keeps the previous one as
+// debugBackUp.txt.
 //
 // The file stays open between lines and every line goes out in one write
 // without buffering in this process, so a line written is on disk even if
@@ -34,7 +39,7 @@ public:
     DebugLog(const DebugLog&) = delete;
     DebugLog& operator=(const DebugLog&) = delete;
 
-    void WriteDebugLog(const QString& message, int mode = 0);
+    void WriteDebugLog(const QString& message, LogMode mode = LogMode::Append);
     QString GetTimeStamp();
 
     QString path() const;
@@ -68,21 +73,13 @@ struct ErrorTrap {
         code = errorCode;
         description = text;
     }
+    // The failure with the error table's description.
+    void fail(int errorCode) { fail(errorCode, errorDescription(errorCode)); }
     explicit operator bool() const { return code != 0; }
     // "Error Trap : <routine> : CODE<n>  <description>"
     QString line(const QString& routine) const;
     // Writes the line when a failure was collected.
     void report(DebugLog& log, const QString& routine) const;
 };
-
-// Error numbers the program reports.
-namespace errcode {
-inline constexpr int SubscriptOutOfRange = 9;
-inline constexpr int TypeMismatch = 13;
-inline constexpr int FileNotFound = 53;
-inline constexpr int InputPastEndOfFile = 62;
-inline constexpr int PathFileAccessError = 75;
-inline constexpr int PathNotFound = 76;
-}  // namespace errcode
 
 }  // namespace bm

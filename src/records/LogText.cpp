@@ -2,10 +2,14 @@
 
 #include <algorithm>
 
+#include "app/CrLf.h"
 #include "app/Settings.h"
 #include "platform/Platform.h"
 
 namespace bm {
+
+const QString LogColumnHeader =
+    QStringLiteral(" 月日 時刻    Lv    獲得Exp        獲得ELY   経過    Exp時給     ELY時給 ");
 
 int CountOccurrences(const QString& what, const QString& text) {
     if (what.isEmpty()) {
@@ -31,15 +35,14 @@ int FindOccurrence(const QString& what, const QString& text, int n) {
 
 LogTextUpdate AppendLogText(const QString& current, const QString& added, int maxLines,
                             bool caretToEnd) {
-    static const QString lineBreak = QStringLiteral("\r\n");
     const QString whole = current + added;
     LogTextUpdate out;
-    const int breaks = CountOccurrences(lineBreak, whole);
+    const int breaks = CountOccurrences(CrLf, whole);
     if (maxLines < 1 || breaks <= maxLines) {
         out.text = whole;
     } else {
         // Keep the text from the first of the last maxLines line breaks on.
-        const int cut = FindOccurrence(lineBreak, whole, breaks - maxLines + 1);
+        const int cut = FindOccurrence(CrLf, whole, breaks - maxLines + 1);
         out.text = whole.mid(cut - 1);
     }
     // Positions refer to the text the box keeps, so a trimmed box still gets

@@ -7,6 +7,10 @@ namespace bm {
 struct Settings;
 class Platform;
 
+// The log box's column header: above the log box, and written into it when
+// a run starts and after a character change.
+extern const QString LogColumnHeader;
+
 // Number of non-overlapping occurrences of `what` in `text`, scanning from
 // the start and continuing just past each match. An empty `what` occurs
 // nowhere.

@@ -7,6 +7,7 @@
 
 #include "app/AppContext.h"
 #include "app/Cp932.h"
+#include "app/CrLf.h"
 #include "app/NumberFormat.h"
 #include "app/PathUtil.h"
 #include "app/ProgramPaths.h"
@@ -18,8 +19,6 @@
 namespace bm {
 
 namespace {
-
-const QString lineEnd = QStringLiteral("\r\n");
 
 // Writes the text in one piece to the end of the file, creating it when
 // missing. A write that falls short (a full disk) is taken back, so the file
@@ -116,7 +115,7 @@ namespace {
 
 void reportWriteFailure(AppContext& ctx) {
     ErrorTrap trap;
-    trap.fail(errcode::PathFileAccessError, QStringLiteral("Path/File access error"));
+    trap.fail(errcode::PathFileAccessError);
     trap.report(ctx.log, QStringLiteral("WritePayRecord"));
 }
 
@@ -161,14 +160,14 @@ bool FlushPayRecord(AppContext& ctx) {
     QString text;
     if (pending.first() != header) {
         if (!exists) {
-            text = header + lineEnd;
+            text = header + CrLf;
         }
     } else if (exists && ctx.settings.PayRecordMonthly) {
         // A monthly file already has its one header.
         pending.removeFirst();
     }
     if (!pending.isEmpty()) {
-        text += pending.join(lineEnd) + lineEnd;
+        text += pending.join(CrLf) + CrLf;
     }
     if (!appendToFile(path, text)) {
         return false;
@@ -177,14 +176,14 @@ bool FlushPayRecord(AppContext& ctx) {
     return true;
 }
 
-bool WritePayRecord(AppContext& ctx, const QString& line, int mode) {
+bool WritePayRecord(AppContext& ctx, const QString& line, PayRecordMode mode) {
     const QString stamp = ctx.run.LogStartStamp;
     if (stamp.isEmpty()) {
         return true;
     }
     const QString header = PayRecordHeader(ctx.settings.PayRecordCsv);
     // Whatever this call writes, or keeps when it cannot.
-    const QString own = mode == 1 ? header : line;
+    const QString own = mode == PayRecordMode::Header ? header : line;
     if (!FlushPayRecord(ctx)) {
         ctx.run.PayRecordPending.append(own);
         reportWriteFailure(ctx);
@@ -194,15 +193,15 @@ bool WritePayRecord(AppContext& ctx, const QString& line, int mode) {
     const QString path = PayRecordPath(ctx.settings, stamp);
     const bool exists = QFile::exists(path);
     QString text;
-    if (exists && mode != 1) {
-        text = line + lineEnd;
+    if (exists && mode != PayRecordMode::Header) {
+        text = line + CrLf;
     } else if (exists && ctx.settings.PayRecordMonthly) {
         // A monthly file already has its one header.
         return true;
     } else {
         // A new file starts with the header alone. An existing per-run file
         // keeps its lines; the fresh header goes after them.
-        text = header + lineEnd;
+        text = header + CrLf;
     }
     if (appendToFile(path, text)) {
         return true;
@@ -217,7 +216,7 @@ void EndPayRecord(AppContext& ctx) {
         return;
     }
     for (const QString& kept : ctx.run.PayRecordPending) {
-        ctx.log.WriteDebugLog(QStringLiteral("Pay Record Unwritten : ") + kept, 0);
+        ctx.log.WriteDebugLog(QStringLiteral("Pay Record Unwritten : ") + kept);
     }
     ctx.run.PayRecordPending.clear();
 }

@@ -61,17 +61,20 @@ bool PayRecordFolderUsable(const QString& folder);
 // folder because it cannot be used.
 extern const QString PayRecordFolderReplaced;
 
+// What WritePayRecord writes: the header, or the line given.
+enum class PayRecordMode : int { Append = 0, Header = 1 };
+
 // Writes to the pay record file of the current run; does nothing outside a
-// run. mode 1 asks for the header: a missing file is created with the header
+// run. Header asks for the header: a missing file is created with the header
 // alone, an existing per-run file gets a fresh header after the lines it
-// already holds, an existing monthly file is left as it is. mode 0 appends
+// already holds, an existing monthly file is left as it is. Append adds
 // `line` (no line end); when the file has gone missing it is created with
 // the header alone instead and the next call appends. The file is opened
 // and closed on every call and each line goes out in one write. Returns
 // false (and logs an error line) when the file could not be written; the
 // line (or the header) is then kept in RunState::PayRecordPending and goes
 // out, in order and before anything else, with the next call that can write.
-bool WritePayRecord(AppContext& ctx, const QString& line, int mode);
+bool WritePayRecord(AppContext& ctx, const QString& line, PayRecordMode mode);
 
 // Writes the kept lines, if any (a missing file gets its header first).
 // True when nothing is left.

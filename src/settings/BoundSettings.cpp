@@ -35,7 +35,7 @@ public:
             return;
         }
         log_.WriteDebugLog(
-            QStringLiteral("Setting Clamped : %1 %2 -> %3 ").arg(name).arg(value).arg(bounded), 0);
+            QStringLiteral("Setting Clamped : %1 %2 -> %3 ").arg(name).arg(value).arg(bounded));
         value = bounded;
         ++moved_;
     }

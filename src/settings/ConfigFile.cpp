@@ -80,32 +80,32 @@ class ConfigFileRun {
 public:
     explicit ConfigFileRun(AppContext& ctx) : ctx_(ctx), s_(ctx.settings) {}
 
-    // Runs one stage and names the next one (0 = done).
-    std::int32_t stage(std::int32_t operation) {
+    // Runs one stage and names the next one.
+    ConfigOp stage(ConfigOp operation) {
         switch (operation) {
-            case configop::Load:
+            case ConfigOp::Load:
                 return load();
-            case configop::Initialise:
+            case ConfigOp::Initialise:
                 applyGeneralDefaults(s_, ctx_.paths.writeFolder);
-                return configop::CaptureDefaults;
-            case configop::CaptureDefaults:
+                return ConfigOp::CaptureDefaults;
+            case ConfigOp::CaptureDefaults:
                 return captureDefaults();
-            case configop::AddedItems:
+            case ConfigOp::AddedItems:
                 applyExtensionDefaults(s_, fullScreen_.value_or(looksFullScreen(s_)));
-                return configop::Save;
-            case configop::Save:
+                return ConfigOp::Save;
+            case ConfigOp::Save:
                 save();
-                return 0;
+                return ConfigOp::Done;
             default:
-                return 0;
+                return ConfigOp::Done;
         }
     }
 
 private:
-    std::int32_t load();
-    std::int32_t loadCurrentFile(ErrorTrap& trap);
-    std::int32_t loadPredecessorFile();
-    std::int32_t captureDefaults();
+    ConfigOp load();
+    ConfigOp loadCurrentFile(ErrorTrap& trap);
+    ConfigOp loadPredecessorFile();
+    ConfigOp captureDefaults();
     void save();
     void keepBackup(ErrorTrap& trap);
 
@@ -120,20 +120,20 @@ private:
     std::optional<bool> fullScreen_;
 };
 
-std::int32_t ConfigFileRun::load() {
+ConfigOp ConfigFileRun::load() {
     if (PathExists(configFilePath(ctx_.paths))) {
         ErrorTrap trap;
-        const std::int32_t next = loadCurrentFile(trap);
+        const ConfigOp next = loadCurrentFile(trap);
         trap.report(ctx_.log, QStringLiteral("ConfigFile"));
         return next;
     }
     if (PathExists(predecessorConfigPath(ctx_.paths))) {
         return loadPredecessorFile();
     }
-    return configop::Initialise;
+    return ConfigOp::Initialise;
 }
 
-std::int32_t ConfigFileRun::loadCurrentFile(ErrorTrap& trap) {
+ConfigOp ConfigFileRun::loadCurrentFile(ErrorTrap& trap) {
     const QString path = configFilePath(ctx_.paths);
     QString title;
     QFile file(path);
@@ -141,15 +141,15 @@ std::int32_t ConfigFileRun::loadCurrentFile(ErrorTrap& trap) {
         title = cp932::decode(file.readLine()).trimmed();
         file.close();
     } else {
-        trap.fail(errcode::PathFileAccessError, errorDescription(errcode::PathFileAccessError));
+        trap.fail(errcode::PathFileAccessError);
     }
 
-    std::int32_t next = 0;
+    ConfigOp next = ConfigOp::Done;
     std::int32_t r = 0;
     if (versionMarker(title) == CurrentMarker) {
         r = ConfigFileReadV230(ctx_, path);
         if (r == 1) {
-            next = configop::Save;
+            next = ConfigOp::Save;
         }
     } else {
         r = ConfigFileReadV220(ctx_, path);
@@ -160,7 +160,7 @@ std::int32_t ConfigFileRun::loadCurrentFile(ErrorTrap& trap) {
                  ReadTitle);
             // The old file is about to be rewritten in the new layout.
             keepBackup(trap);
-            next = configop::AddedItems;
+            next = ConfigOp::AddedItems;
         }
     }
 
@@ -170,7 +170,7 @@ std::int32_t ConfigFileRun::loadCurrentFile(ErrorTrap& trap) {
                             "　　以前のファイルは「TK2LConfigBack.ini」で保存されます。\r\n"),
              ReadTitle);
         keepBackup(trap);
-        return configop::Initialise;
+        return ConfigOp::Initialise;
     }
 
     // Texts CP932 could not hold come back exact from Brindlemark.ini.
@@ -183,43 +183,43 @@ std::int32_t ConfigFileRun::loadCurrentFile(ErrorTrap& trap) {
     if (!PathExists(s_.PayRecordFolder) || !PayRecordFolderUsable(s_.PayRecordFolder)) {
         s_.PayRecordFolder = ctx_.paths.writeFolder;
         tell(PayRecordFolderReplaced, ReadTitle);
-        if (next != configop::AddedItems) {
-            next = configop::Save;
+        if (next != ConfigOp::AddedItems) {
+            next = ConfigOp::Save;
         }
     }
     return next;
 }
 
-std::int32_t ConfigFileRun::loadPredecessorFile() {
+ConfigOp ConfigFileRun::loadPredecessorFile() {
     if (!yes(QStringLiteral("以前の設定ファイルが見つかりました。\r\n"
                             "　　共通する設定を引き継ぎますか？"),
              ReadTitle)) {
-        return configop::Initialise;
+        return ConfigOp::Initialise;
     }
     if (ConfigFileOld(ctx_, predecessorConfigPath(ctx_.paths)) == -1) {
         tell(QStringLiteral("読込みできない設定ファイルです。\r\n"
                             "　　初期値で設定ファイルを再作成します。"),
              ReadTitle);
-        return configop::Initialise;
+        return ConfigOp::Initialise;
     }
     BoundSettings(s_, ctx_.log);
     // The predecessor's general settings stay; everything else gets defaults.
-    return configop::CaptureDefaults;
+    return ConfigOp::CaptureDefaults;
 }
 
 // Copies the settings file over the backup file.
 void ConfigFileRun::keepBackup(ErrorTrap& trap) {
     const QString backup = configBackupPath(ctx_.paths);
     if (QFile::exists(backup) && !QFile::remove(backup)) {
-        trap.fail(errcode::PathFileAccessError, errorDescription(errcode::PathFileAccessError));
+        trap.fail(errcode::PathFileAccessError);
         return;
     }
     if (!QFile::copy(configFilePath(ctx_.paths), backup)) {
-        trap.fail(errcode::PathFileAccessError, errorDescription(errcode::PathFileAccessError));
+        trap.fail(errcode::PathFileAccessError);
     }
 }
 
-std::int32_t ConfigFileRun::captureDefaults() {
+ConfigOp ConfigFileRun::captureDefaults() {
     bool fullScreen =
         yes(s_.SearchWindowName +
                 QStringLiteral("をフルスクリーンでプレイするときは「はい」を、\r\n"
@@ -235,7 +235,7 @@ std::int32_t ConfigFileRun::captureDefaults() {
                               QStringLiteral("Lvパターン選択"));
     applyCaptureDefaults(s_, fullScreen, windows7);
     fullScreen_ = fullScreen;
-    return configop::AddedItems;
+    return ConfigOp::AddedItems;
 }
 
 // Writes the whole file through a temporary file beside it that replaces
@@ -263,7 +263,7 @@ void ConfigFileRun::save() {
         tell(QStringLiteral("設定をファイルに保存できませんでした。"),
              QStringLiteral("設定ファイル書き込み"));
         ErrorTrap trap;
-        trap.fail(errcode::PathFileAccessError, errorDescription(errcode::PathFileAccessError));
+        trap.fail(errcode::PathFileAccessError);
         trap.report(ctx_.log, QStringLiteral("ConfigFile 2"));
     }
 }
@@ -308,14 +308,14 @@ void RemoveStaleConfigTemporaries(const ProgramPaths& paths, DebugLog& log) {
         const QByteArray head = firstLine(path);
         const bool ours = head.isEmpty() || header.startsWith(head);
         if (ours && QFile::remove(path)) {
-            log.WriteDebugLog(QStringLiteral("Stale Temporary Removed : ") + name, 0);
+            log.WriteDebugLog(QStringLiteral("Stale Temporary Removed : ") + name);
         }
     }
 }
 
-void ConfigFile(AppContext& ctx, std::int32_t operation) {
+void ConfigFile(AppContext& ctx, ConfigOp operation) {
     ConfigFileRun run(ctx);
-    for (std::int32_t stage = operation; stage != 0;) {
+    for (ConfigOp stage = operation; stage != ConfigOp::Done;) {
         stage = run.stage(stage);
     }
 }

@@ -76,7 +76,7 @@ std::int32_t offerWindowName(AppContext& ctx, const QString& name) {
     if (ctx.prompt.ask(question, QStringLiteral("ターゲット変更選択"), PromptButtons::YesNo) ==
         PromptAnswer::Yes) {
         s.SearchWindowName = name;
-        ctx.log.WriteDebugLog(QStringLiteral("Target Change : ") + s.SearchWindowName, 0);
+        ctx.log.WriteDebugLog(QStringLiteral("Target Change : ") + s.SearchWindowName);
     }
     return 1;
 }

@@ -10,8 +10,6 @@ namespace bm {
 
 namespace {
 
-constexpr int OverflowCode = 6;
-
 const QString FolderSeparator = QStringLiteral(" , ");
 
 bool parseInt(const QString& text, std::int32_t& out, int& errorCode) {
@@ -22,7 +20,7 @@ bool parseInt(const QString& text, std::int32_t& out, int& errorCode) {
         return false;
     }
     if (value < INT32_MIN || value > INT32_MAX) {
-        errorCode = OverflowCode;
+        errorCode = errcode::Overflow;
         return false;
     }
     out = static_cast<std::int32_t>(value);
@@ -30,27 +28,6 @@ bool parseInt(const QString& text, std::int32_t& out, int& errorCode) {
 }
 
 }  // namespace
-
-QString errorDescription(int code) {
-    switch (code) {
-        case OverflowCode:
-            return QStringLiteral("Overflow");
-        case errcode::SubscriptOutOfRange:
-            return QStringLiteral("Subscript out of range");
-        case errcode::TypeMismatch:
-            return QStringLiteral("Type mismatch");
-        case errcode::FileNotFound:
-            return QStringLiteral("File not found");
-        case errcode::InputPastEndOfFile:
-            return QStringLiteral("Input past end of file");
-        case errcode::PathFileAccessError:
-            return QStringLiteral("Path/File access error");
-        case errcode::PathNotFound:
-            return QStringLiteral("Path not found");
-        default:
-            return QStringLiteral("Application-defined or object-defined error");
-    }
-}
 
 ConfigLineReader::ConfigLineReader(const QString& path) {
     QFile file(path);
@@ -73,7 +50,7 @@ ConfigLineReader::ConfigLineReader(const QString& path) {
 }
 
 void ConfigLineReader::fail(int code) {
-    trap_.fail(code, errorDescription(code));
+    trap_.fail(code);
 }
 
 QString ConfigLineReader::nextLine() {

@@ -54,7 +54,4 @@ private:
     ErrorTrap trap_;
 };
 
-// The descriptions of the error numbers the settings routines report.
-QString errorDescription(int code);
-
 }  // namespace bm

@@ -101,7 +101,7 @@ void FormOption::loadClicked() {
     const Settings& s = oc_.app.settings;
     const bool graph = s.GraphShow;
     const bool gestures = s.GestureEnabled;
-    ConfigFile(oc_.app, configop::Load);
+    ConfigFile(oc_.app, ConfigOp::Load);
     followReplacedSettings(graph, gestures);
     Activate();
     oc_.log(QStringLiteral("Loading ConfigFile ･･･ End "));
@@ -109,7 +109,7 @@ void FormOption::loadClicked() {
 
 void FormOption::saveClicked() {
     oc_.log(QStringLiteral("Click : Setting Save "));
-    ConfigFile(oc_.app, configop::Save);
+    ConfigFile(oc_.app, ConfigOp::Save);
     oc_.log(QStringLiteral("Saving ConfigFile ･･･ End "));
 }
 
@@ -123,7 +123,7 @@ void FormOption::initClicked() {
     const Settings& s = oc_.app.settings;
     const bool graph = s.GraphShow;
     const bool gestures = s.GestureEnabled;
-    ConfigFile(oc_.app, configop::Initialise);
+    ConfigFile(oc_.app, ConfigOp::Initialise);
     followReplacedSettings(graph, gestures);
     Activate();
     oc_.log(QStringLiteral("Initializing ConfigFile ･･･ End "));

@@ -84,7 +84,7 @@ void OptionContext::refreshNumbers() {
 }
 
 void OptionContext::log(const QString& message) {
-    app.log.WriteDebugLog(message, 0);
+    app.log.WriteDebugLog(message);
 }
 
 void OptionContext::tell(const QString& text, const QString& title) {

@@ -51,12 +51,13 @@ bool Application::Main() {
     settings_.VersionText = DefaultVersionText;
     settings_.ProgramTitle = makeProgramTitle(settings_.VersionText);
 
-    log_->WriteDebugLog(QStringLiteral("Starting Program  ") + settings_.ProgramTitle, 1);
-    log_->WriteDebugLog(QStringLiteral("Execute Folder : ") + executableFolder_, 0);
+    log_->WriteDebugLog(QStringLiteral("Starting Program  ") + settings_.ProgramTitle,
+                        LogMode::NewFile);
+    log_->WriteDebugLog(QStringLiteral("Execute Folder : ") + executableFolder_);
     CheckSystemFiles(*log_, *prompt_);
     RemoveStaleConfigTemporaries(paths_, *log_);
-    ConfigFile(*ctx_, configop::Load);
-    log_->WriteDebugLog(QStringLiteral("Reading ConfigFile ･･･ End "), 0);
+    ConfigFile(*ctx_, ConfigOp::Load);
+    log_->WriteDebugLog(QStringLiteral("Reading ConfigFile ･･･ End "));
     settings_.ProgramTitle = makeProgramTitle(settings_.VersionText);
     screens_ = MakeScreenTable();
 

@@ -1,6 +1,7 @@
 #include "shell/EnvironmentReport.h"
 
 #include "app/AppContext.h"
+#include "app/CrLf.h"
 #include "app/NumberFormat.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
@@ -11,8 +12,6 @@
 namespace bm {
 
 namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
 
 // The leading texts of the report's lines; the indents are ideographic
 // spaces (U+3000).
@@ -191,7 +190,7 @@ void OperatingInformation(AppContext& ctx, const EnvironmentSource& source) {
                   FormatColumn(memory.availablePhysicalKB, 11, 1, 0, false));
     entry.Append2(QStringLiteral("kByte  "), FormatColumn(100 - memory.memoryLoad, 5, 1, 0, false));
     entry.AppendLF(QStringLiteral("%"));
-    ctx.log.WriteDebugLog(entry.Text(), 0);
+    ctx.log.WriteDebugLog(entry.Text());
 }
 
 }  // namespace bm

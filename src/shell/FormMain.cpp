@@ -8,6 +8,7 @@
 #include <QScrollBar>
 
 #include "app/AppContext.h"
+#include "app/CrLf.h"
 #include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
@@ -42,7 +43,6 @@ namespace {
 
 constexpr int LogMaxLines = 512;
 constexpr int WindowTimerMs = 10000;
-const QString CrLf = QStringLiteral("\r\n");
 
 }  // namespace
 
@@ -85,7 +85,7 @@ void FormMain::connectMenus() {
     connect(ui_.menuPatternSave, &QAction::triggered, this,
             [this] { PatternSaveCommand(measure_); });
     connect(ui_.menuEnd, &QAction::triggered, this, [this] {
-        ctx_.log.WriteDebugLog(QStringLiteral("Click : END "), 0);
+        ctx_.log.WriteDebugLog(QStringLiteral("Click : END "));
         closeProgram();
     });
     connect(ui_.menuConfig, &QMenu::aboutToShow, this, [this] {
@@ -93,7 +93,7 @@ void FormMain::connectMenus() {
         ui_.menuDebugMode->setChecked(ctx_.run.DebugMode);
     });
     connect(ui_.menuOption, &QAction::triggered, this, [this] {
-        ctx_.log.WriteDebugLog(QStringLiteral("Click : Option "), 0);
+        ctx_.log.WriteDebugLog(QStringLiteral("Click : Option "));
         if (services_.showOptions) {
             services_.showOptions();
         }
@@ -148,7 +148,7 @@ void FormMain::Load() {
     ui_.menuRun->setEnabled(false);
     ui_.menuStop->setEnabled(false);
     ui_.txtLog->clear();
-    DisplayResult(measure_, display::Clear);
+    DisplayResult(measure_, DisplayMode::Clear);
     if (!ctx_.run.DebugMode) {
         for (QLabel* pic : ui_.picCapture) {
             pic->hide();
@@ -173,10 +173,10 @@ void FormMain::Load() {
     ctx_.run.GraphScale = 1.0f;
     setRunMenu(true, QStringLiteral("開始"), false);
     if (ctx_.settings.AutoStart) {
-        ChangeLogging(measure_, logging::Start);
-        ctx_.log.WriteDebugLog(QStringLiteral("Log AutoStart ･･･ "), 0);
+        ChangeLogging(measure_, LoggingMode::Start);
+        ctx_.log.WriteDebugLog(QStringLiteral("Log AutoStart ･･･ "));
     }
-    ctx_.log.WriteDebugLog(QStringLiteral("Program StartUp Complete "), 0);
+    ctx_.log.WriteDebugLog(QStringLiteral("Program StartUp Complete "));
 }
 
 void FormMain::applyRememberedWindowRect() {
@@ -258,22 +258,20 @@ void FormMain::toggleGesture() {
     ctx_.settings.GestureEnabled = on;
     setGesturesLoaded(on);
     ctx_.log.WriteDebugLog(QStringLiteral("Change MouseGesture ") +
-                               (on ? QStringLiteral("ON") : QStringLiteral("OFF")) +
-                               QStringLiteral("･･･ End "),
-                           0);
+                           (on ? QStringLiteral("ON") : QStringLiteral("OFF")) +
+                           QStringLiteral("･･･ End "));
 }
 
 void FormMain::toggleDebugMode() {
     ctx_.run.DebugMode = !ctx_.run.DebugMode;
     DebugItemDisplay(ctx_.run.DebugMode);
     ctx_.log.WriteDebugLog(QStringLiteral("Change DebugMode ") +
-                               (ctx_.run.DebugMode ? QStringLiteral("ON") : QStringLiteral("OFF")) +
-                               QStringLiteral("･･･ End "),
-                           0);
+                           (ctx_.run.DebugMode ? QStringLiteral("ON") : QStringLiteral("OFF")) +
+                           QStringLiteral("･･･ End "));
 }
 
 void FormMain::openHelpDocument(const QString& logLine, const QString& fileName) {
-    ctx_.log.WriteDebugLog(logLine, 0);
+    ctx_.log.WriteDebugLog(logLine);
     ExecuteFile(ctx_, ctx_.paths.helpDocument(fileName), kLaunchWaitMs,
                 LaunchHooks{{}, [this](bool busy) { setWaitCursor(busy); }});
 }
@@ -287,7 +285,7 @@ void FormMain::showOperatingInfo() {
 }
 
 void FormMain::showVersion() {
-    ctx_.log.WriteDebugLog(QStringLiteral("Click : VersionInformation "), 0);
+    ctx_.log.WriteDebugLog(QStringLiteral("Click : VersionInformation "));
     FormVersion version(ctx_, LaunchHooks{{}, [this](bool busy) { setWaitCursor(busy); }}, this);
     version.exec();
 }
@@ -351,7 +349,7 @@ void FormMain::FormResize() {
         ctx_.settings.WindowHeight = height();
     }
     DebugItemDisplay(ctx_.run.DebugMode);
-    ctx_.log.WriteDebugLog(QStringLiteral("Resaizing Form ･･･ End "), 0);
+    ctx_.log.WriteDebugLog(QStringLiteral("Resaizing Form ･･･ End "));
 }
 
 void FormMain::DebugItemDisplay(bool show) {
@@ -387,7 +385,7 @@ bool FormMain::eventFilter(QObject* watched, QEvent* event) {
             p.setPen(palette().color(QPalette::Light));
             p.drawLine(0, 1, w, 1);
         } else if (event->type() == QEvent::MouseButtonPress) {
-            ctx_.log.WriteDebugLog(QStringLiteral("Click : Window Refresh "), 0);
+            ctx_.log.WriteDebugLog(QStringLiteral("Click : Window Refresh "));
             ui_.Frame1->update();
             ui_.frmGraph->update();
             update();
@@ -426,11 +424,11 @@ void FormMain::closeEvent(QCloseEvent* event) {
 }
 
 void FormMain::runClosingSequence() {
-    ctx_.log.WriteDebugLog(QStringLiteral("Closing Program ･･･ "), 0);
+    ctx_.log.WriteDebugLog(QStringLiteral("Closing Program ･･･ "));
     ctx_.run.Closing = true;
     ui_.timCaptureInterval->stop();
     ui_.timDoHLInterval->stop();
-    DisplayResult(measure_, display::Summary);
+    DisplayResult(measure_, DisplayMode::Summary);
     setGraphBuffer(false);
     setGesturesLoaded(false);
     popup_.reset();
@@ -442,7 +440,7 @@ void FormMain::runClosingSequence() {
 }
 
 void FormMain::unloadProgram() {
-    ctx_.log.WriteDebugLog(QStringLiteral("End of the Program "), 0);
+    ctx_.log.WriteDebugLog(QStringLiteral("End of the Program "));
     OperatingInformation(ctx_);
     WaitMilliseconds(ctx_.platform, 500);
     QApplication::quit();

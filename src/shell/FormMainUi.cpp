@@ -6,6 +6,8 @@
 #include <QMenuBar>
 #include <QTextDocument>
 
+#include "records/LogText.h"
+
 namespace bm {
 
 namespace {
@@ -127,11 +129,7 @@ void FormMainUi::build(QMainWindow* window) {
     cmdTempStop->setAutoFillBackground(true);
 
     const QFont mono = logFont();
-    lblLog_t = named(
-        new QLabel(QStringLiteral(
-                       " 月日 時刻    Lv    獲得Exp        獲得ELY   経過    Exp時給     ELY時給 "),
-                   central),
-        QStringLiteral("lblLog_t"));
+    lblLog_t = named(new QLabel(LogColumnHeader, central), QStringLiteral("lblLog_t"));
     lblLog_t->setFont(mono);
     txtLog = named(new QPlainTextEdit(central), QStringLiteral("txtLog"));
     txtLog->setFont(mono);

@@ -140,14 +140,13 @@ bool CheckSystemFiles(DebugLog& log, Prompt& prompt, const QList<SystemFile>& it
             continue;
         }
         allPresent = false;
-        log.WriteDebugLog(
-            QStringLiteral("System File of ") + item.file + QStringLiteral(" is Not Find "), 0);
+        log.WriteDebugLog(QStringLiteral("System File of ") + item.file +
+                          QStringLiteral(" is Not Find "));
         prompt.tell(MissingSystemFileText(item), QStringLiteral("ライブラリファイルチェック"),
                     PromptIcon::Information);
     }
     log.WriteDebugLog(allPresent ? QStringLiteral("Result of System File Check : No Problem ")
-                                 : QStringLiteral("Result of System File Check : A missing item "),
-                      0);
+                                 : QStringLiteral("Result of System File Check : A missing item "));
     return allPresent;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/AppContext.h"
+#include "app/CrLf.h"
 #include "app/NumberFormat.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
@@ -13,8 +14,6 @@
 namespace bm {
 
 namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
 
 // Dialog results are whole numbers for these commands; a typed fraction is
 // rounded to the nearest, an exact half to the even neighbour.
@@ -48,7 +47,7 @@ std::int32_t RandomInt(RandomGenerator& generator, std::int32_t range, std::int3
 
 QString RandomSequence(RandomGenerator& generator, std::int32_t max, std::int32_t min,
                        std::int32_t perLine, std::int32_t indent) {
-    const QString lineStart = kCrLf + QString(std::max(indent, 0), QLatin1Char(' '));
+    const QString lineStart = CrLf + QString(std::max(indent, 0), QLatin1Char(' '));
     QString text = QStringLiteral("  ") + QString::number(min) + QStringLiteral(" ～ ") +
                    QString::number(max) + QStringLiteral(" の範囲の乱数列は以下のとおりです") +
                    lineStart;
@@ -91,7 +90,7 @@ void SeedRandom(RandomGenerator& generator, Platform& platform) {
 QString RandomOneLine(std::int32_t n, std::int32_t r) {
     return QStringLiteral("  1 ～ ") + QString::number(n) +
            QStringLiteral(" の範囲で、今回の乱数は ") + QString::number(r) +
-           QStringLiteral(" です") + kCrLf;
+           QStringLiteral(" です") + CrLf;
 }
 
 QString RandomOneClick(AppContext& ctx, RandomGenerator& generator, const NumericAsk& ask) {
@@ -102,7 +101,7 @@ QString RandomOneClick(AppContext& ctx, RandomGenerator& generator, const Numeri
         return {};
     }
     const std::int32_t n = wholeNumber(result);
-    return kCrLf + RandomOneLine(n, RandomInt(generator, n, 1)) + kCrLf;
+    return CrLf + RandomOneLine(n, RandomInt(generator, n, 1)) + CrLf;
 }
 
 QString RandomSomeClick(AppContext& ctx, RandomGenerator& generator, const NumericAsk& ask) {
@@ -113,7 +112,7 @@ QString RandomSomeClick(AppContext& ctx, RandomGenerator& generator, const Numer
         return {};
     }
     const std::int32_t n = wholeNumber(result);
-    return kCrLf + RandomSequence(generator, n, 1, 10, 4) + kCrLf + kCrLf;
+    return CrLf + RandomSequence(generator, n, 1, 10, 4) + CrLf + CrLf;
 }
 
 }  // namespace bm

@@ -1,10 +1,10 @@
 #include "util/clsStringBuffer.h"
 
+#include "app/CrLf.h"
+
 namespace bm {
 
-namespace {
-const QString CrLf = QStringLiteral("\r\n");
-}
+namespace {}
 
 clsStringBuffer::clsStringBuffer()
     : store_(InitialSize, QLatin1Char(' ')), capacity_(InitialSize) {}

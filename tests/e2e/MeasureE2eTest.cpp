@@ -133,7 +133,7 @@ protected:
 // a failed read, the game in the background, and a money-only gain.
 // Returns the pay record file's path.
 QString MeasureAgainstStandIn::runSchedule() {
-    ChangeLogging(m, 4096);
+    ChangeLogging(m, LoggingMode::Start);
     const QString stamp = run.LogStartStamp;
     view.logBox.clear();
 
@@ -214,8 +214,8 @@ TEST_F(MeasureAgainstStandIn, TrackerFollowsTheRunAndKeepsFailedReadsWithoutChan
 }
 
 TEST_F(MeasureAgainstStandIn, BurstAndPrintScreenSaveValidPicturesOfTheStandIn) {
-    ChangeLogging(m, 4096);
-    run.LayoutMode = 1;
+    ChangeLogging(m, LoggingMode::Start);
+    run.LayoutMode = Layout::Regions1And2;
     for (const char* exp : {"exp 20.00", "exp 21.00", "exp 0.20"}) {
         step(QString::fromLatin1(exp));
         WatchTimerTick(m);

@@ -82,7 +82,7 @@ protected:
         }
     }
 
-    void startRun() { ChangeLogging(main->measure(), logging::Start); }
+    void startRun() { ChangeLogging(main->measure(), LoggingMode::Start); }
 
     QStringList debugLines() const {
         QStringList lines;

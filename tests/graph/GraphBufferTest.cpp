@@ -2,7 +2,7 @@
 
 #include "graph/OleDate.h"
 #include "graph/clsGraphBuffer.h"
-#include "util/ErrorNumber.h"
+#include "records/ErrorNumbers.h"
 
 using bm::clsGraphBuffer;
 using bm::clsGraphFormat;

@@ -42,7 +42,7 @@ TEST_F(CaptureCycleTest, ReadsTheStatusBarAndMeasures) {
     EXPECT_EQ(run.LvNow, 57);
     EXPECT_EQ(run.ExpNow, Currency::fromInt(1234));
     EXPECT_EQ(run.MoneyNow, Currency::fromInt(123456));
-    EXPECT_EQ(run.LayoutMode, 1);
+    EXPECT_EQ(run.LayoutMode, Layout::Regions1And2);
     EXPECT_EQ(run.NextCaptureTime, platform.now().addSecs(180));
     EXPECT_EQ(view.panel.lblStartLv, QStringLiteral("57"));
     const QStringList lines = debugLines().filter(QStringLiteral("CaptureImage"));
@@ -113,29 +113,29 @@ TEST_F(CaptureCycleTest, BackgroundWindowRetriesIn15SecondsAndFeedsTheGraphEvery
 TEST_F(CaptureCycleTest, LayoutIsFoundAndLostAsTheStatusBarMoves) {
     openGame(StatusBar{QStringLiteral("57"), std::nullopt, QStringLiteral("500"), true});
     CaptureImage(m);
-    EXPECT_EQ(run.LayoutMode, 2);  // money in region 4, Exp nowhere
+    EXPECT_EQ(run.LayoutMode, Layout::Regions3And4);  // money in region 4, Exp nowhere
     EXPECT_EQ(run.ExpNow, Currency::fromInt(-1));
 
     show(StatusBar{QStringLiteral("57"), QStringLiteral("1.00"), std::nullopt, true});
     CaptureImage(m);
-    EXPECT_EQ(run.LayoutMode, 2);  // one value alone keeps the layout
+    EXPECT_EQ(run.LayoutMode, Layout::Regions3And4);  // one value alone keeps the layout
     EXPECT_EQ(run.MoneyNow, Currency::fromInt(-1));
 
     show(FirstPositions);
     CaptureImage(m);
-    EXPECT_EQ(run.LayoutMode, 0);  // neither read where the layout says
+    EXPECT_EQ(run.LayoutMode, Layout::Undecided);  // neither read where the layout says
     CaptureImage(m);
-    EXPECT_EQ(run.LayoutMode, 1);
+    EXPECT_EQ(run.LayoutMode, Layout::Regions1And2);
 
     show(StatusBar{QStringLiteral("57"), QStringLiteral("1.00"), std::nullopt, true});
-    run.LayoutMode = 0;
+    run.LayoutMode = Layout::Undecided;
     CaptureImage(m);
-    EXPECT_EQ(run.LayoutMode, 2);  // Exp in region 3 decides too
+    EXPECT_EQ(run.LayoutMode, Layout::Regions3And4);  // Exp in region 3 decides too
 
     show(StatusBar{QStringLiteral("57"), std::nullopt, std::nullopt, false});
-    run.LayoutMode = 0;
+    run.LayoutMode = Layout::Undecided;
     CaptureImage(m);
-    EXPECT_EQ(run.LayoutMode, 0);
+    EXPECT_EQ(run.LayoutMode, Layout::Undecided);
     EXPECT_EQ(run.ExpNow, Currency::fromInt(-1));
     EXPECT_EQ(run.MoneyNow, Currency::fromInt(-1));
 }

@@ -12,10 +12,10 @@ protected:
     // Start values, then `minutes` later the end values.
     void runFromTo(int lv0, int exp0, int money0, int lv1, int exp1, int money1, int minutes) {
         readings(lv0, exp0, money0);
-        DisplayResult(m, 512);
+        DisplayResult(m, DisplayMode::Start);
         advanceSeconds(minutes * 60);
         readings(lv1, exp1, money1);
-        DisplayResult(m, 0);
+        DisplayResult(m, DisplayMode::Update);
     }
 };
 
@@ -53,7 +53,7 @@ TEST_F(DisplayResultTest, StartAndUpdateFillThePanelFromTheReadings) {
 TEST_F(DisplayResultTest, SummaryOfAnActiveRunGoesToTheLogBox) {
     startRun();
     runFromTo(10, 2000, 1000, 11, 3055, 3500, 65);
-    DisplayResult(m, 1024);
+    DisplayResult(m, DisplayMode::Summary);
     EXPECT_EQ(
         view.logBox,
         QStringLiteral(" 経過: 2026/12/05 14:30:00  ～  2026/12/05 15:35:00  ＝  0日 1時 5分間\r\n"
@@ -67,7 +67,7 @@ TEST_F(DisplayResultTest, SummaryOfAnActiveRunGoesToTheLogBox) {
 TEST_F(DisplayResultTest, SummaryLeavesOutEndAndIncreaseAfterAnUnreadExp) {
     startRun();
     runFromTo(10, 2000, 1000, 10, -1, 1500, 5);
-    DisplayResult(m, 1024);
+    DisplayResult(m, DisplayMode::Summary);
     EXPECT_TRUE(view.logBox.contains(QStringLiteral("開始")));
     EXPECT_FALSE(view.logBox.contains(QStringLiteral("終了")));
     EXPECT_FALSE(view.logBox.contains(QStringLiteral("増加")));
@@ -76,21 +76,21 @@ TEST_F(DisplayResultTest, SummaryLeavesOutEndAndIncreaseAfterAnUnreadExp) {
 TEST_F(DisplayResultTest, NoSummaryWithoutAnActiveRun) {
     runFromTo(10, 2000, 1000, 11, 3055, 3500, 65);
     const int refreshes = view.frameRefreshes;
-    DisplayResult(m, 1024);
+    DisplayResult(m, DisplayMode::Summary);
     EXPECT_TRUE(view.logBox.isEmpty());
     EXPECT_EQ(view.frameRefreshes, refreshes + 1);
 }
 
 TEST_F(DisplayResultTest, UpdateWithoutStartValuesReportsOnlyThatStep) {
     readings(10, 2000, 1000);
-    DisplayResult(m, 0);
+    DisplayResult(m, DisplayMode::Update);
     EXPECT_EQ(view.panel.lblEndLv, QStringLiteral("10"));
     EXPECT_EQ(view.panel.lblElapseTime, QString());
     EXPECT_EQ(debugLines().last(),
               QStringLiteral("Error Trap : DisplayResult : CODE13  Type mismatch"));
 
-    DisplayResult(m, 1);  // other modes report nothing
-    DisplayResult(m, 7);  // treated as an update
+    DisplayResult(m, DisplayMode::Clear);           // other modes report nothing
+    DisplayResult(m, static_cast<DisplayMode>(7));  // treated as an update
     EXPECT_EQ(debugLines().size(), 2);
 }
 

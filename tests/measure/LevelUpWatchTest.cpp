@@ -34,7 +34,7 @@ protected:
 }  // namespace
 
 TEST_F(LevelUpWatchTest, DropAfterARiseTakesABurstOfFourShots) {
-    run.LayoutMode = 1;
+    run.LayoutMode = Layout::Regions1And2;
     watch(QStringLiteral("40.00"));
     watch(QStringLiteral("41.20"));
     const QString stamp = platform.now().toString(QStringLiteral("_yyyyMMddHHmmss"));
@@ -93,14 +93,14 @@ TEST_F(LevelUpWatchTest, WatchesOnlyDuringARunAndOutsideCaptures) {
 
 TEST_F(LevelUpWatchTest, RefreshesExpAndMoneyOfTheKnownLayout) {
     run.LvNow = 12;
-    run.LayoutMode = 2;
+    run.LayoutMode = Layout::Regions3And4;
     watch(QStringLiteral("3.25"), true);
     EXPECT_EQ(run.WatchExp, Currency::fromInt(325));
     EXPECT_EQ(run.ExpNow, Currency::fromInt(325));
     EXPECT_EQ(run.MoneyNow, Currency::fromInt(1000));
     EXPECT_EQ(run.LvNow, 12);
 
-    run.LayoutMode = 0;
+    run.LayoutMode = Layout::Undecided;
     run.ExpNow = Currency::fromInt(7);
     watch(QStringLiteral("4.25"));
     EXPECT_EQ(run.WatchExp, Currency::fromInt(425));

@@ -48,7 +48,7 @@ protected:
 TEST_F(LoggingRunTest, StartLaunchesBothApplicationsWithTheDelayBetween) {
     settings.AutoRunEnabled = {true, true};
     const QDateTime started = platform.now();
-    ChangeLogging(m, 4096);
+    ChangeLogging(m, LoggingMode::Start);
 
     EXPECT_EQ(launched(), (QStringList{settings.AutoRunPath[0], settings.AutoRunPath[1]}));
     // 0.5 s after each launch, 5 s between them.
@@ -66,14 +66,14 @@ TEST_F(LoggingRunTest, DelaysPastThe32BitMillisecondRangeWaitTheLongestWaitInste
     settings.AutoRun2Delay = 4'000'000;
     settings.AutoRunEnabled = {true, true};
     const QDateTime started = platform.now();
-    ChangeLogging(m, 4096);
+    ChangeLogging(m, LoggingMode::Start);
     EXPECT_GE(started.msecsTo(platform.now()), 2 * 2'147'483'647LL);
 }
 
 TEST_F(LoggingRunTest, SecondApplicationAloneStartsWithoutTheDelay) {
     settings.AutoRunEnabled = {false, true};
     const QDateTime started = platform.now();
-    ChangeLogging(m, 4096);
+    ChangeLogging(m, LoggingMode::Start);
     EXPECT_EQ(launched(), QStringList{settings.AutoRunPath[1]});
     EXPECT_LT(started.msecsTo(platform.now()), 1000);
 }
@@ -81,14 +81,14 @@ TEST_F(LoggingRunTest, SecondApplicationAloneStartsWithoutTheDelay) {
 TEST_F(LoggingRunTest, ClosingDuringTheDelayEndsTheStart) {
     settings.AutoRunEnabled = {true, true};
     run.Closing = true;
-    ChangeLogging(m, 4096);
+    ChangeLogging(m, LoggingMode::Start);
     EXPECT_EQ(launched(), QStringList{settings.AutoRunPath[0]});
     EXPECT_TRUE(run.LogStartStamp.isEmpty());
     EXPECT_FALSE(view.captureTimer);
 }
 
 TEST_F(LoggingRunTest, StopDropsTheReferencesButKeepsTheMoneyReference) {
-    ChangeLogging(m, 4096);
+    ChangeLogging(m, LoggingMode::Start);
     run.ExpData[1] = Currency::fromInt(12);
     run.ExpSeconds[1] = 100;
     run.LvData[1] = 50;
@@ -96,7 +96,7 @@ TEST_F(LoggingRunTest, StopDropsTheReferencesButKeepsTheMoneyReference) {
     run.MoneySeconds[1] = 100;
     view.popupVisible = run.PopupShown = true;
 
-    ChangeLogging(m, 8192);
+    ChangeLogging(m, LoggingMode::Stop);
     EXPECT_EQ(state(), Stopped);
     EXPECT_FALSE(view.popupVisible);
     EXPECT_EQ(run.ExpData[1], Currency());
@@ -105,7 +105,7 @@ TEST_F(LoggingRunTest, StopDropsTheReferencesButKeepsTheMoneyReference) {
     EXPECT_EQ(run.MoneyData[1], Currency::fromInt(1000));
     EXPECT_EQ(run.MoneySeconds[1], 100);
 
-    ChangeLogging(m, 1234);  // unknown modes do nothing
+    ChangeLogging(m, static_cast<LoggingMode>(1234));  // unknown modes do nothing
     EXPECT_EQ(state(), Stopped);
 }
 

@@ -143,13 +143,13 @@ TEST_F(MeasureStepTest, LevelUpByThreeOrDownIsAnotherCharacter) {
         run.WatchExpData[3] = Currency::fromInt(5);
         measure(50, 1234, 1000);
         advanceSeconds(600);
-        run.LayoutMode = 2;
+        run.LayoutMode = Layout::Regions3And4;
         measure(newLevel, 500, 2000);
 
         EXPECT_TRUE(view.logBox.contains(QStringLiteral("キャラクタチェンジ検出\r\n") +
                                          QStringLiteral(" 経過: ")));
         EXPECT_TRUE(view.logBox.contains(Header + QStringLiteral("\r\n")));
-        EXPECT_EQ(run.LayoutMode, 0);
+        EXPECT_EQ(run.LayoutMode, Layout::Undecided);
         EXPECT_EQ(run.WatchExpData[3], Currency());
         EXPECT_EQ(view.panel.lblStartLv, QString::number(newLevel));
         // The new character's first capture is its baseline: no gains line.

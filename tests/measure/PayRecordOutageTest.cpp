@@ -86,7 +86,7 @@ TEST_F(PayRecordOutage, TheRunsEndWritesKeptLinesOrPutsThemInTheDebugLog) {
     measure(50, 1100, 1000);
     mendFolder();
     const QString path = payRecordPath();
-    ChangeLogging(m, 8192);
+    ChangeLogging(m, LoggingMode::Stop);
     // The file was lost with the folder: it starts again with its header.
     const QStringList lines =
         cp932::decode(TempFolder::readBytes(path)).split(QStringLiteral("\r\n"));
@@ -100,7 +100,7 @@ TEST_F(PayRecordOutage, TheRunsEndWritesKeptLinesOrPutsThemInTheDebugLog) {
     breakFolder();
     advanceSeconds(180);
     measure(50, 1200, 1000);
-    ChangeLogging(m, 8192);
+    ChangeLogging(m, LoggingMode::Stop);
     EXPECT_TRUE(run.PayRecordPending.isEmpty());
     const QStringList debug = debugLines();
     EXPECT_TRUE(std::any_of(debug.begin(), debug.end(), [](const QString& l) {
@@ -112,16 +112,16 @@ TEST_F(PayRecordOutage, TheRunsEndWritesKeptLinesOrPutsThemInTheDebugLog) {
 TEST_F(PayRecordOutage, ARunStartsInTheProgramFolderWhenTheRecordFolderIsAFile) {
     run.LogStartStamp.clear();
     breakFolder();
-    ChangeLogging(m, 4096);
+    ChangeLogging(m, LoggingMode::Start);
     EXPECT_EQ(settings.PayRecordFolder, paths.writeFolder);
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_EQ(prompt.shown[0].text, PayRecordFolderReplaced);
     EXPECT_EQ(prompt.shown[0].title, QStringLiteral("ロギング開始"));
 
     // A folder not made yet is fine: the first record makes it.
-    ChangeLogging(m, 8192);
+    ChangeLogging(m, LoggingMode::Stop);
     settings.PayRecordFolder = folder.file(QStringLiteral("new/deeper"));
-    ChangeLogging(m, 4096);
+    ChangeLogging(m, LoggingMode::Start);
     EXPECT_EQ(settings.PayRecordFolder, folder.file(QStringLiteral("new/deeper")));
     EXPECT_EQ(prompt.shown.size(), 1u);
 }

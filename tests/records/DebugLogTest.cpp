@@ -24,7 +24,7 @@ struct DebugLogFixture : ::testing::Test {
 }  // namespace
 
 TEST_F(DebugLogFixture, FirstStartCreatesTheLogWithoutBackup) {
-    log.WriteDebugLog(QStringLiteral("Starting Program  起動テスト"), 1);
+    log.WriteDebugLog(QStringLiteral("Starting Program  起動テスト"), LogMode::NewFile);
     EXPECT_EQ(
         debugBytes(),
         bm::cp932::encode(QStringLiteral("2024/05/03 14:07:09 Starting Program  起動テスト\r\n")));
@@ -33,33 +33,33 @@ TEST_F(DebugLogFixture, FirstStartCreatesTheLogWithoutBackup) {
 
 TEST_F(DebugLogFixture, NewLogKeepsThePreviousRunAsBackup) {
     TempFolder::writeBytes(log.backupPath(), "older backup\r\n");
-    log.WriteDebugLog(QStringLiteral("run one"), 1);
-    log.WriteDebugLog(QStringLiteral("Click : Run "), 0);
+    log.WriteDebugLog(QStringLiteral("run one"), LogMode::NewFile);
+    log.WriteDebugLog(QStringLiteral("Click : Run "));
     const QByteArray firstRun = debugBytes();
 
     platform.advance(60000);
-    log.WriteDebugLog(QStringLiteral("run two"), 1);
+    log.WriteDebugLog(QStringLiteral("run two"), LogMode::NewFile);
     EXPECT_EQ(backupBytes(), firstRun);
     EXPECT_EQ(debugBytes(), QByteArray("2024/05/03 14:08:09 run two\r\n"));
 }
 
 TEST_F(DebugLogFixture, LogDeletedWhileRunningIsCreatedAgainWithoutBackup) {
-    log.WriteDebugLog(QStringLiteral("start"), 1);
+    log.WriteDebugLog(QStringLiteral("start"), LogMode::NewFile);
     ASSERT_TRUE(QFile::remove(log.path()));
-    log.WriteDebugLog(QStringLiteral("after delete"), 0);
+    log.WriteDebugLog(QStringLiteral("after delete"));
     EXPECT_EQ(debugBytes(), QByteArray("2024/05/03 14:07:09 after delete\r\n"));
     EXPECT_FALSE(QFile::exists(log.backupPath()));
 }
 
 TEST_F(DebugLogFixture, ALogOverItsLimitMovesToTheBackupAndSaysSoInTheNewOne) {
     bm::DebugLog small(folder.path(), platform, 150);
-    small.WriteDebugLog(QStringLiteral("Starting Program  ･･･"), 1);
+    small.WriteDebugLog(QStringLiteral("Starting Program  ･･･"), LogMode::NewFile);
     while (debugBytes().size() <= 150) {
-        small.WriteDebugLog(QStringLiteral("a line of the first file"), 0);
+        small.WriteDebugLog(QStringLiteral("a line of the first file"));
     }
     const QByteArray firstFile = debugBytes();
     platform.advance(1000);
-    small.WriteDebugLog(QStringLiteral("a line of the new file"), 0);
+    small.WriteDebugLog(QStringLiteral("a line of the new file"));
 
     EXPECT_EQ(backupBytes(), firstFile);
     EXPECT_EQ(debugBytes(),
@@ -67,20 +67,20 @@ TEST_F(DebugLogFixture, ALogOverItsLimitMovesToTheBackupAndSaysSoInTheNewOne) {
                   " bytes moved to debugBackUp.txt \xA5\xA5\xA5 End \r\n"
                   "2024/05/03 14:07:10 a line of the new file\r\n");
     // The new file is counted from its own start.
-    small.WriteDebugLog(QStringLiteral("another line"), 0);
+    small.WriteDebugLog(QStringLiteral("another line"));
     EXPECT_EQ(backupBytes(), firstFile);
 }
 
 TEST_F(DebugLogFixture, EveryLineIsInTheFileAsSoonAsItIsWrittenAlsoForAnotherReader) {
-    log.WriteDebugLog(QStringLiteral("start"), 1);
+    log.WriteDebugLog(QStringLiteral("start"), LogMode::NewFile);
     for (int i = 0; i < 3; ++i) {
-        log.WriteDebugLog(QStringLiteral("ConvertPixelString%1 日本語").arg(i), 0);
+        log.WriteDebugLog(QStringLiteral("ConvertPixelString%1 日本語").arg(i));
         EXPECT_TRUE(debugBytes().endsWith(
             bm::cp932::encode(QStringLiteral("ConvertPixelString%1 日本語\r\n").arg(i))));
     }
     // A second writer appends behind this one's lines instead of over them.
     bm::DebugLog other(folder.path(), platform);
-    other.WriteDebugLog(QStringLiteral("other"), 0);
-    log.WriteDebugLog(QStringLiteral("last"), 0);
+    other.WriteDebugLog(QStringLiteral("other"));
+    log.WriteDebugLog(QStringLiteral("last"));
     EXPECT_TRUE(debugBytes().endsWith("other\r\n2024/05/03 14:07:09 last\r\n"));
 }

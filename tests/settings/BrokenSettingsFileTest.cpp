@@ -112,7 +112,7 @@ TEST_P(BrokenSettingsFile, LoadsBoundedValuesWithAClampLineOrTheRepair) {
     const QByteArray broken = row.file(test::expectedDefaultLines(f.folder.path(), false, false));
     TempFolder::writeBytes(f.configPath(), broken);
 
-    ConfigFile(f.ctx, configop::Load);
+    ConfigFile(f.ctx, ConfigOp::Load);
 
     expectBounded(f.settings);
     const QStringList shown = f.prompt.texts();

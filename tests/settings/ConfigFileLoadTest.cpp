@@ -49,7 +49,7 @@ void answerSetUp(ConfigFixture& f, bool fullScreen, bool windows7) {
 
 TEST(ConfigFileLoad, FirstRunAsksTheThreeSetUpQuestionsAndWritesTheFile) {
     ConfigFixture f;
-    ConfigFile(f.ctx, configop::Load);
+    ConfigFile(f.ctx, ConfigOp::Load);
     ASSERT_EQ(f.prompt.shown.size(), 3u);
     const auto& q = f.prompt.shown;
     EXPECT_EQ(q[0].text, FullScreenQuestion);
@@ -70,7 +70,7 @@ TEST(ConfigFileLoad, CancellingTheConfirmationReversesTheAnswer) {
     full.prompt.queue(PromptAnswer::Yes);
     full.prompt.queue(PromptAnswer::Cancel);
     full.prompt.queue(PromptAnswer::No);
-    ConfigFile(full.ctx, configop::Initialise);
+    ConfigFile(full.ctx, ConfigOp::Initialise);
     EXPECT_EQ(full.settings.CaptureRect[0], (bm::CaptureRect{48, 26, 27, 11}));
     EXPECT_EQ(full.settings.CaptureRect[4], (bm::CaptureRect{106, 105, 76, 9}));
     EXPECT_EQ(full.settings.Patterns[0][0], QStringLiteral("01FC02020202020201FC"));
@@ -78,7 +78,7 @@ TEST(ConfigFileLoad, CancellingTheConfirmationReversesTheAnswer) {
     ConfigFixture window;
     window.prompt.queue(PromptAnswer::No);
     window.prompt.queue(PromptAnswer::Cancel);
-    ConfigFile(window.ctx, configop::Initialise);
+    ConfigFile(window.ctx, ConfigOp::Initialise);
     EXPECT_EQ(window.prompt.shown[1].text, QStringLiteral("ウィンドウモードでよろしいですか？"));
     EXPECT_EQ(window.prompt.shown.size(), 3u);
     EXPECT_EQ(window.settings.CaptureRect[3], (bm::CaptureRect{132, 68, 39, 9}));
@@ -89,7 +89,7 @@ TEST(ConfigFileLoad, InitialisingKeepsTheWindowNameAndResetsEverythingElse) {
     f.settings.SearchWindowName = QStringLiteral("Another Client");
     f.settings.GraphPoints = 250;
     f.settings.WindowWidth = 900;
-    ConfigFile(f.ctx, configop::Initialise);
+    ConfigFile(f.ctx, ConfigOp::Initialise);
     EXPECT_TRUE(f.prompt.shown[0].text.startsWith(QStringLiteral("Another Clientをフル")));
     EXPECT_EQ(f.settings.GraphPoints, 20);
     EXPECT_EQ(f.settings.WindowWidth, 0);
@@ -101,7 +101,7 @@ TEST(ConfigFileLoad, CurrentFileLoadsSilentlyWithoutRewriting) {
     QStringList lines = expectedDefaultLines(f.folder.path(), false, false);
     lines[7] = QStringLiteral("     11 , edited by hand");
     f.writeLines(f.configPath(), lines);
-    ConfigFile(f.ctx, configop::Load);
+    ConfigFile(f.ctx, ConfigOp::Load);
     EXPECT_TRUE(f.prompt.shown.empty());
     EXPECT_EQ(f.settings.CaptureInterval, 11);
     EXPECT_EQ(f.settings.CaptureRect[4], (bm::CaptureRect{106, 105, 76, 9}));
@@ -127,7 +127,7 @@ TEST(ConfigFileLoad, PreviousVersionIsConvertedWithBackup) {
             const QByteArray oldBytes = TempFolder::readBytes(f.configPath());
             f.settings.WindowLeft = 77;
 
-            ConfigFile(f.ctx, configop::Load);
+            ConfigFile(f.ctx, ConfigOp::Load);
 
             EXPECT_EQ(f.prompt.texts(), QStringList{OldFileMessage});
             EXPECT_EQ(f.prompt.shown.at(0).title, QStringLiteral("設定ファイル読込み"));
@@ -173,7 +173,7 @@ TEST(ConfigFileLoad, UnreadableFileIsBackedUpAndReplacedByDefaults) {
         f.prompt.queue(PromptAnswer::Ok);
         answerSetUp(f, false, false);
 
-        ConfigFile(f.ctx, configop::Load);
+        ConfigFile(f.ctx, ConfigOp::Load);
 
         SCOPED_TRACE(c.logged);
         ASSERT_EQ(f.prompt.shown.size(), 4u);
@@ -195,7 +195,7 @@ TEST(ConfigFileLoad, PredecessorFileIsTakenOverOnlyWhenTheUserAgrees) {
         old[9] = QStringLiteral("     40 , ラグ");
         f.writeLines(f.predecessorPath(), old);
         f.prompt.queue(answer);
-        ConfigFile(f.ctx, configop::Load);
+        ConfigFile(f.ctx, ConfigOp::Load);
         ASSERT_EQ(f.prompt.shown.size(), 4u);
         EXPECT_EQ(f.prompt.shown[0].text, QStringLiteral("以前の設定ファイルが見つかりました。\r\n"
                                                          "　　共通する設定を引き継ぎますか？"));
@@ -208,7 +208,7 @@ TEST(ConfigFileLoad, PredecessorFileIsTakenOverOnlyWhenTheUserAgrees) {
 
     ConfigFixture broken;
     broken.writeLines(broken.predecessorPath(), {QStringLiteral("     45 , 4")});
-    ConfigFile(broken.ctx, configop::Load);
+    ConfigFile(broken.ctx, ConfigOp::Load);
     ASSERT_EQ(broken.prompt.shown.size(), 5u);
     EXPECT_EQ(broken.prompt.shown[1].text, UnreadableMessage.chopped(2));
     EXPECT_TRUE(broken.debugLog().contains(QStringLiteral("Error Trap : ConfigFileOld : CODE")));
@@ -225,7 +225,7 @@ TEST(ConfigFileLoad, OtherWindowNameIsOfferedAndTheFileRewritten) {
             lines[64] = QString::fromLatin1(name) + QStringLiteral("     , 検索ウィンドウ名");
             f.writeLines(f.configPath(), lines);
             f.prompt.queue(accept ? PromptAnswer::Yes : PromptAnswer::No);
-            ConfigFile(f.ctx, configop::Load);
+            ConfigFile(f.ctx, ConfigOp::Load);
             const bool offered = qstrlen(name) > 4;
             const QString kept =
                 offered && accept ? QStringLiteral("Games") : QStringLiteral("LaTale Client");
@@ -251,7 +251,7 @@ TEST(ConfigFileLoad, MissingRecordFolderIsReplacedAndTheFileRewritten) {
     QStringList lines = expectedDefaultLines(f.folder.path(), true, true);
     lines[9] = QStringLiteral("/no/such/folder , 記録 , 時給ファイル保存場所");
     f.writeLines(f.configPath(), lines);
-    ConfigFile(f.ctx, configop::Load);
+    ConfigFile(f.ctx, ConfigOp::Load);
     EXPECT_EQ(f.prompt.texts(), QStringList{FolderMessage});
     EXPECT_EQ(f.fileLines().at(9),
               f.folder.path() + QStringLiteral(" , 記録 , 時給ファイル保存場所"));
@@ -261,7 +261,7 @@ TEST(ConfigFileLoad, MissingRecordFolderIsReplacedAndTheFileRewritten) {
     lines = previousLayout(expectedDefaultLines(old.folder.path(), true, true));
     lines[7] = QStringLiteral("/no/such/folder , 給与明細 , 時給ファイル保存場所");
     old.writeLines(old.configPath(), lines);
-    ConfigFile(old.ctx, configop::Load);
+    ConfigFile(old.ctx, ConfigOp::Load);
     EXPECT_EQ(old.prompt.texts(), (QStringList{OldFileMessage, FolderMessage}));
     EXPECT_EQ(old.fileLines(), expectedDefaultLines(old.folder.path(), true, true));
 }
@@ -297,7 +297,7 @@ private:
 TEST(ConfigFileSave, FailedWriteReportsAndKeepsTheOldFile) {
     for (const bool readOnly : {false, true}) {
         ConfigFixture f;
-        ConfigFile(f.ctx, configop::Initialise);
+        ConfigFile(f.ctx, ConfigOp::Initialise);
         const QByteArray before = TempFolder::readBytes(f.configPath());
         f.prompt.shown.clear();
         f.settings.GraphPoints = 150;
@@ -314,11 +314,11 @@ TEST(ConfigFileSave, FailedWriteReportsAndKeepsTheOldFile) {
                 QFile::setPermissions(f.folder.path(), rw);
                 continue;  // permissions do not restrict this user
             }
-            ConfigFile(ctx, configop::Save);
+            ConfigFile(ctx, ConfigOp::Save);
             QFile::setPermissions(f.folder.path(), rw);
         } else {
             FileSizeLimit limit(1000);
-            ConfigFile(ctx, configop::Save);
+            ConfigFile(ctx, ConfigOp::Save);
         }
         ASSERT_EQ(f.prompt.shown.size(), 1u);
         EXPECT_EQ(f.prompt.shown[0].text, QStringLiteral("設定をファイルに保存できませんでした。"));

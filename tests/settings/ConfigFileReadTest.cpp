@@ -56,7 +56,7 @@ TEST(ConfigFileRead, EverySettingSurvivesSaveAndLoad) {
         }
     }
     s.Patterns[2][10] = QString();
-    ConfigFile(f.ctx, configop::Save);
+    ConfigFile(f.ctx, ConfigOp::Save);
 
     // The reader gives back every value as written, out-of-range ones too;
     // bounding them is the load's business.

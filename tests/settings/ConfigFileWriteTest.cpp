@@ -28,7 +28,7 @@ TEST_P(DefaultFile, IsWrittenByteExact) {
     f.prompt.queue(a.fullScreen ? PromptAnswer::Yes : PromptAnswer::No);
     f.prompt.queue(PromptAnswer::Ok);
     f.prompt.queue(a.windows7 ? PromptAnswer::Yes : PromptAnswer::No);
-    ConfigFile(f.ctx, configop::Initialise);
+    ConfigFile(f.ctx, ConfigOp::Initialise);
 
     const QStringList expected =
         bm::test::expectedDefaultLines(f.folder.path(), a.fullScreen, a.windows7);
@@ -54,12 +54,12 @@ INSTANTIATE_TEST_SUITE_P(ConfigFile, DefaultFile,
 
 TEST(ConfigFileWrite, LongValuesAreWrittenWholeBetweenBlanks) {
     ConfigFixture f;
-    ConfigFile(f.ctx, configop::Initialise);
+    ConfigFile(f.ctx, ConfigOp::Initialise);
     f.settings.DisplayOffsetX = -2048;
     f.settings.DisplayOffsetY = -1234567;
     f.settings.CaptureInterval = 2147483647;
     f.settings.ImageExtension = QStringLiteral(".jpeg2000");
-    ConfigFile(f.ctx, configop::Save);
+    ConfigFile(f.ctx, ConfigOp::Save);
     const QStringList lines = f.fileLines();
     EXPECT_TRUE(lines[7].startsWith(QStringLiteral(" 2147483647 ,")));
     EXPECT_TRUE(lines[18].startsWith(QStringLiteral(" .jpeg2000 ,")));

@@ -14,7 +14,7 @@
 namespace bm::test {
 
 OptionFixture::OptionFixture() {
-    ConfigFile(ctx, configop::Initialise);
+    ConfigFile(ctx, ConfigOp::Initialise);
     prompt.shown.clear();
     QFile::remove(log.path());
 

@@ -25,7 +25,7 @@ struct SavedDefaults : ConfigFixture {
         applyCaptureDefaults(settings, false, false);
         applyExtensionDefaults(settings, false);
     }
-    void save() { ConfigFile(ctx, configop::Save); }
+    void save() { ConfigFile(ctx, ConfigOp::Save); }
     // A fresh start: the record emptied, then loaded from the file.
     void reload() {
         const Settings before = settings;
@@ -33,7 +33,7 @@ struct SavedDefaults : ConfigFixture {
         settings.SearchWindowName = before.SearchWindowName;
         settings.VersionText = before.VersionText;
         settings.ProgramTitle = before.ProgramTitle;
-        ConfigFile(ctx, configop::Load);
+        ConfigFile(ctx, ConfigOp::Load);
     }
 };
 

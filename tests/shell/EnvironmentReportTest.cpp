@@ -162,7 +162,7 @@ TEST(OperatingInformation, EnglishReportAndMemoryLineAsOneLogEntry) {
 
     // Without a report the entry still carries the memory figures.
     machine.remove("proc/cpuinfo");
-    log.WriteDebugLog("restart", 1);
+    log.WriteDebugLog("restart", LogMode::NewFile);
     OperatingInformation(ctx, source);
     const QString second = cp932::decode(test::TempFolder::readBytes(log.path()));
     EXPECT_TRUE(

@@ -64,7 +64,7 @@ bool writeSettingsFile(const QString& programFolder, const Settings& settings) {
     DebugLog log(scratch.path(), clock);
     SilentPrompt prompt;
     AppContext ctx{s, run, paths, clock, log, prompt};
-    ConfigFile(ctx, configop::Save);
+    ConfigFile(ctx, ConfigOp::Save);
     return prompt.told.isEmpty() && QFileInfo::exists(configFilePath(paths));
 }
 
