@@ -9,6 +9,7 @@
 #include "app/Cp932.h"
 #include "app/CrLf.h"
 #include "app/NumberFormat.h"
+#include "app/OleDate.h"
 #include "app/PathUtil.h"
 #include "app/ProgramPaths.h"
 #include "app/RunState.h"
@@ -50,8 +51,7 @@ bool minuteNumber(const QString& text, std::int64_t& minutes) {
     if (!date.isValid() || !time.isValid()) {
         return false;
     }
-    static const QDate epoch(1899, 12, 30);
-    minutes = epoch.daysTo(date) * 1440 + time.hour() * 60 + time.minute();
+    minutes = OleDateOrigin().daysTo(date) * 1440 + time.hour() * 60 + time.minute();
     return true;
 }
 

@@ -9,6 +9,7 @@
 
 #include "app/AppContext.h"
 #include "app/CrLf.h"
+#include "app/OleDate.h"
 #include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
@@ -16,7 +17,6 @@
 #include "capture/ScreenshotCommands.h"
 #include "gesture/FormDirectX.h"
 #include "graph/GraphFrame.h"
-#include "graph/OleDate.h"
 #include "graph/clsGraphBuffer.h"
 #include "measure/CaptureCycle.h"
 #include "measure/DisplayResult.h"

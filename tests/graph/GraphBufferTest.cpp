@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "graph/OleDate.h"
+#include "app/OleDate.h"
 #include "graph/clsGraphBuffer.h"
 #include "records/ErrorNumbers.h"
 

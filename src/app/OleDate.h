@@ -8,6 +8,9 @@ namespace bm {
 // time), the fraction being the time of day. For dates before that day the
 // whole part counts back and the fraction still adds the time of day, so
 // -1.25 is 1899-12-29 06:00.
+// The day these counts start from, 1899-12-30.
+QDate OleDateOrigin();
+
 double toOleDate(const QDateTime& when);
 QDateTime fromOleDate(double date);
 

@@ -1,4 +1,4 @@
-#include "graph/OleDate.h"
+#include "app/OleDate.h"
 
 #include <cmath>
 #include <cstdint>
@@ -9,17 +9,17 @@ namespace {
 
 constexpr double MsPerDay = 86400000.0;
 
-QDate epoch() {
+}  // namespace
+
+QDate OleDateOrigin() {
     return QDate(1899, 12, 30);
 }
-
-}  // namespace
 
 double toOleDate(const QDateTime& when) {
     if (!when.isValid()) {
         return 0.0;
     }
-    const auto days = static_cast<double>(epoch().daysTo(when.date()));
+    const auto days = static_cast<double>(OleDateOrigin().daysTo(when.date()));
     const double fraction = when.time().msecsSinceStartOfDay() / MsPerDay;
     return days < 0 ? days - fraction : days + fraction;
 }
@@ -33,7 +33,8 @@ QDateTime fromOleDate(double date) {
         ms -= static_cast<std::int64_t>(MsPerDay);
         days += 1;
     }
-    return QDateTime(epoch().addDays(days), QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
+    return QDateTime(OleDateOrigin().addDays(days),
+                     QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
 }
 
 }  // namespace bm
