@@ -19,6 +19,7 @@ class FormInputCheck;
 class GraphFrame;
 class PopupMessage;
 class RandomGenerator;
+struct NumericRequest;
 
 // The program's main window: the result frame, the log box, the debug frame
 // with its test buttons and previews, the rate graph at the right, the menus
@@ -95,8 +96,25 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A random tool's menu command: logs, asks, and returns the text for the
+    // log box (empty when cancelled).
+    using RandomToolClick = QString (*)(AppContext&, RandomGenerator&,
+                                        const std::function<double(const NumericRequest&)>&);
+    // The capture timer's period while it runs.
+    static constexpr int WindowTimerMs = 10000;
+
     void connectMenus();
+    void connectFileAndConfigMenus();
+    void connectToolMenus();
+    void connectHelpMenus();
+    void connectButtonsAndTimers();
+    void runRandomTool(RandomToolClick click);
     void FormResize();
+    // The graph frame for a client area w wide and h high: shown with the
+    // graph (the window at least its minimum width), else hidden.
+    void layoutGraphArea(int w, int h);
+    // The etched separator lines for a client area h high.
+    void layoutSeparators(int h);
     void runClosingSequence();
     void unloadProgram();
     void toggleGesture();
