@@ -44,6 +44,29 @@ QFont logFont() {
 }  // namespace
 
 void FormMainUi::build(QMainWindow* window) {
+    buildMenus(window);
+    auto* central = new QWidget(window);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    window->setCentralWidget(central);
+    buildResultFrame(central);
+    cmdTempStop =
+        named(new QPushButton(QStringLiteral("一時停止"), central), QStringLiteral("cmdTempStop"));
+    cmdTempStop->setAutoFillBackground(true);
+    buildLog(central);
+    buildDebugFrame(central);
+    frmGraph = named(new QWidget(central), QStringLiteral("frmGraph"));
+
+    for (int i = 0; i < 4; ++i) {
+        lines[i] = named(new QFrame(central), QStringLiteral("Line%1").arg(i + 1));
+        lines[i]->setFrameShape(QFrame::NoFrame);
+        lines[i]->setAutoFillBackground(true);
+    }
+
+    timCaptureInterval = named(new QTimer(window), QStringLiteral("timCaptureInterval"));
+    timDoHLInterval = named(new QTimer(window), QStringLiteral("timDoHLInterval"));
+}
+
+void FormMainUi::buildMenus(QMainWindow* window) {
     QMenuBar* bar = window->menuBar();
     menuFile = named(bar->addMenu(QStringLiteral("ファイル")), QStringLiteral("menuFile"));
     menuPatternSave = action(menuFile, "menuPatternSave", QStringLiteral("パターン保存"));
@@ -67,11 +90,9 @@ void FormMainUi::build(QMainWindow* window) {
     menuReadMe = action(menuHelp, "menuReadMe", QStringLiteral("よんで！"));
     menuOperatingInfo = action(menuHelp, "menuOperatingInfo", QStringLiteral("実行環境調査"));
     menuVersion = action(menuHelp, "menuVersion", QStringLiteral("バージョン情報..."));
+}
 
-    auto* central = new QWidget(window);
-    central->setObjectName(QStringLiteral("centralWidget"));
-    window->setCentralWidget(central);
-
+void FormMainUi::buildResultFrame(QWidget* central) {
     Frame1 = named(new QGroupBox(QStringLiteral("測定状況"), central), QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(Frame1);
     grid->setContentsMargins(6, 4, 6, 6);
@@ -123,11 +144,9 @@ void FormMainUi::build(QMainWindow* window) {
     grid->setColumnStretch(2, 1);
     grid->setColumnStretch(3, 2);
     grid->setColumnStretch(4, 3);
+}
 
-    cmdTempStop =
-        named(new QPushButton(QStringLiteral("一時停止"), central), QStringLiteral("cmdTempStop"));
-    cmdTempStop->setAutoFillBackground(true);
-
+void FormMainUi::buildLog(QWidget* central) {
     const QFont mono = logFont();
     lblLog_t = named(new QLabel(LogColumnHeader, central), QStringLiteral("lblLog_t"));
     lblLog_t->setFont(mono);
@@ -140,7 +159,9 @@ void FormMainUi::build(QMainWindow* window) {
     // The titles start where the box's text starts: past its frame and the
     // document's margin, so that they stand over their columns.
     lblLog_t->setIndent(txtLog->frameWidth() + qRound(txtLog->document()->documentMargin()));
+}
 
+void FormMainUi::buildDebugFrame(QWidget* central) {
     frmDebug = named(new QGroupBox(central), QStringLiteral("frmDebug"));
     cmdCapture = named(new QPushButton(QStringLiteral("キャプチャ"), frmDebug),
                        QStringLiteral("cmdCapture"));
@@ -176,17 +197,6 @@ void FormMainUi::build(QMainWindow* window) {
         x += previewWidths[i] + 6;
     }
     frmDebug->setFixedHeight(112);
-
-    frmGraph = named(new QWidget(central), QStringLiteral("frmGraph"));
-
-    for (int i = 0; i < 4; ++i) {
-        lines[i] = named(new QFrame(central), QStringLiteral("Line%1").arg(i + 1));
-        lines[i]->setFrameShape(QFrame::NoFrame);
-        lines[i]->setAutoFillBackground(true);
-    }
-
-    timCaptureInterval = named(new QTimer(window), QStringLiteral("timCaptureInterval"));
-    timDoHLInterval = named(new QTimer(window), QStringLiteral("timDoHLInterval"));
 }
 
 }  // namespace bm

@@ -74,6 +74,16 @@ struct FormMainUi {
     QTimer* timDoHLInterval = nullptr;
 
     void build(QMainWindow* window);
+
+private:
+    void buildMenus(QMainWindow* window);
+    // The result frame: the start, latest and increase of time, level, Exp
+    // and money.
+    void buildResultFrame(QWidget* central);
+    // The log box and its column titles.
+    void buildLog(QWidget* central);
+    // The debug frame: test buttons, recognition texts and capture previews.
+    void buildDebugFrame(QWidget* central);
 };
 
 }  // namespace bm
