@@ -155,9 +155,109 @@ std::int32_t SecondsBetween(std::int32_t since, std::int32_t now) {
     return seconds < 0 ? seconds + ClockWrapSeconds : seconds;
 }
 
+namespace {
+
+// The rates of one accepted capture: the pay record's minutes and the
+// hourly Exp and money rates.
+struct StepRates {
+    Currency minutes;
+    Currency expRate;
+    Currency moneyRate;
+};
+
+// The latest readings become the current values, at `t` seconds.
+void takeReadings(RunState& run, std::int32_t t) {
+    run.ExpData[0] = percentFromHundredths(run.ExpNow);
+    run.LvData[0] = run.LvNow;
+    run.ExpSeconds[0] = t;
+    run.MoneySeconds[0] = t;
+    run.MoneyData[0] = run.MoneyNow;
+    run.LvData[2] = run.LvData[0] - run.LvData[1];
+}
+
+// Neither Exp nor money moved: idle time counts for neither rate, and the
+// graph gets a zero sample. True when that was the case.
+bool skipIdleCapture(MeasureContext& m, std::int32_t t, bool expUnchanged, bool moneyUnchanged) {
+    RunState& run = m.app.run;
+    if (!expUnchanged || !moneyUnchanged) {
+        // The unchanged value's interval restarts now, so its rate is 0.
+        if (moneyUnchanged) {
+            run.MoneySeconds[1] = t;
+        } else if (expUnchanged) {
+            run.ExpSeconds[1] = t;
+        }
+        return false;
+    }
+    run.MoneySeconds[1] = t;
+    run.ExpSeconds[1] = t;
+    if (m.app.settings.GraphShow) {
+        run.GraphOffset = 0;
+        addZeroSamples(m, 1);
+        m.view.graphDataDisplay(run.GraphOffset, run.GraphScale);
+    }
+    return true;
+}
+
+// The gains since the reference and their intervals; the current values
+// become the new reference.
+void takeDifferences(RunState& run, std::int32_t t) {
+    // Every level gained counts as 100 %.
+    run.ExpData[2] = Currency::fromInt(run.LvData[2]) * 100 + (run.ExpData[0] - run.ExpData[1]);
+    run.ExpSeconds[2] = SecondsBetween(run.ExpSeconds[1], t);
+    run.ExpData[1] = run.ExpData[0];
+    run.ExpSeconds[1] = t;
+    run.LvData[1] = run.LvData[0];
+    run.MoneyData[2] = run.MoneyData[0] - run.MoneyData[1];
+    run.MoneySeconds[2] = SecondsBetween(run.MoneySeconds[1], t);
+    run.MoneyData[1] = run.MoneyData[0];
+    run.MoneySeconds[1] = t;
+}
+
+void addGraphSample(MeasureContext& m, const StepRates& rates) {
+    const Settings& s = m.app.settings;
+    RunState& run = m.app.run;
+    if (!s.GraphShow) {
+        return;
+    }
+    if (m.graph != nullptr) {
+        m.graph->AddGraphData(rates.expRate, rates.moneyRate, s.GraphAverageCount, s.GraphPoints,
+                              0);
+    }
+    run.GraphOffset = 0;
+    run.GraphScale = 1.0f;
+    m.view.graphDataDisplay(0, 1.0f);
+}
+
+void writeLogLine(MeasureContext& m, const QString& stamp, const StepRates& rates) {
+    const RunState& run = m.app.run;
+    const QString line = stamp + FormatColumn(run.LvData[0], 6, 1, 0, false) +
+                         FormatColumn(fmt::percent(run.ExpData[2]), 11, 1, 0, false) +
+                         FormatColumn(run.MoneyData[2], 15, 1, 0, false) +
+                         FormatColumn(rates.minutes, 7, 1, 1, false) +
+                         FormatColumn(fmt::percent(rates.expRate), 11, 1, 0, false) +
+                         FormatColumn(rates.moneyRate, 12, 1, 1, false);
+    m.view.appendLog(line + CrLf);
+}
+
+void writePayRecordLine(MeasureContext& m, const QString& stamp, const StepRates& rates) {
+    const RunState& run = m.app.run;
+    PayRecordValues record;
+    record.time = stamp;
+    record.level = run.LvData[0];
+    record.exp = run.ExpData[0];
+    record.money = run.MoneyData[0];
+    record.expGain = run.ExpData[2];
+    record.moneyGain = run.MoneyData[2];
+    record.minutes = rates.minutes;
+    record.expRate = rates.expRate;
+    record.moneyRate = rates.moneyRate;
+    writeRecord(m, BuildPayRecordLine(record, m.app.settings.PayRecordCsv), PayRecordMode::Append);
+}
+
+}  // namespace
+
 void MeasureStep(MeasureContext& m) {
     RunState& run = m.app.run;
-    const Settings& s = m.app.settings;
     const QString stamp = LineStamp(m.app.platform.now());
 
     if (rejectIncomplete(m, stamp)) {
@@ -167,14 +267,9 @@ void MeasureStep(MeasureContext& m) {
         return;
     }
 
-    BeepIfEnabled(s, m.app.platform);
+    BeepIfEnabled(m.app.settings, m.app.platform);
     const std::int32_t t = ClockSeconds(m.app.platform);
-    run.ExpData[0] = percentFromHundredths(run.ExpNow);
-    run.LvData[0] = run.LvNow;
-    run.ExpSeconds[0] = t;
-    run.MoneySeconds[0] = t;
-    run.MoneyData[0] = run.MoneyNow;
-    run.LvData[2] = run.LvData[0] - run.LvData[1];
+    takeReadings(run, t);
 
     // Up by three or more levels, or down: another character.
     if (run.LvData[1] != 0 && (run.LvData[2] > 2 || run.LvData[2] < 0)) {
@@ -191,69 +286,18 @@ void MeasureStep(MeasureContext& m) {
 
     const bool expUnchanged = run.ExpData[1] == run.ExpData[0];
     const bool moneyUnchanged = run.MoneyData[1] == run.MoneyData[0];
-    if (expUnchanged && moneyUnchanged) {
-        // Idle time counts for neither rate.
-        run.MoneySeconds[1] = t;
-        run.ExpSeconds[1] = t;
-        if (s.GraphShow) {
-            run.GraphOffset = 0;
-            addZeroSamples(m, 1);
-            m.view.graphDataDisplay(run.GraphOffset, run.GraphScale);
-        }
+    if (skipIdleCapture(m, t, expUnchanged, moneyUnchanged)) {
         return;
     }
-    // The unchanged value's interval restarts now, so its rate is 0.
-    if (moneyUnchanged) {
-        run.MoneySeconds[1] = t;
-    } else if (expUnchanged) {
-        run.ExpSeconds[1] = t;
-    }
-
-    // Every level gained counts as 100 %.
-    run.ExpData[2] = Currency::fromInt(run.LvData[2]) * 100 + (run.ExpData[0] - run.ExpData[1]);
-    run.ExpSeconds[2] = SecondsBetween(run.ExpSeconds[1], t);
-    run.ExpData[1] = run.ExpData[0];
-    run.ExpSeconds[1] = t;
-    run.LvData[1] = run.LvData[0];
-    run.MoneyData[2] = run.MoneyData[0] - run.MoneyData[1];
-    run.MoneySeconds[2] = SecondsBetween(run.MoneySeconds[1], t);
-    run.MoneyData[1] = run.MoneyData[0];
-    run.MoneySeconds[1] = t;
-
+    takeDifferences(run, t);
     DisplayResult(m, DisplayMode::Update);
 
-    const Currency minutes = PayRecordMinutes(run.ExpSeconds[2]);
-    const Currency expRate = ExpHourlyRate(run.ExpData[2], run.ExpSeconds[2]);
-    const Currency moneyRate = MoneyHourlyRate(run.MoneyData[2], run.MoneySeconds[2]);
-
-    if (s.GraphShow) {
-        if (m.graph != nullptr) {
-            m.graph->AddGraphData(expRate, moneyRate, s.GraphAverageCount, s.GraphPoints, 0);
-        }
-        run.GraphOffset = 0;
-        run.GraphScale = 1.0f;
-        m.view.graphDataDisplay(0, 1.0f);
-    }
-
-    const QString line = stamp + FormatColumn(run.LvData[0], 6, 1, 0, false) +
-                         FormatColumn(fmt::percent(run.ExpData[2]), 11, 1, 0, false) +
-                         FormatColumn(run.MoneyData[2], 15, 1, 0, false) +
-                         FormatColumn(minutes, 7, 1, 1, false) +
-                         FormatColumn(fmt::percent(expRate), 11, 1, 0, false) +
-                         FormatColumn(moneyRate, 12, 1, 1, false);
-    m.view.appendLog(line + CrLf);
-
-    PayRecordValues record;
-    record.time = stamp;
-    record.level = run.LvData[0];
-    record.exp = run.ExpData[0];
-    record.money = run.MoneyData[0];
-    record.expGain = run.ExpData[2];
-    record.moneyGain = run.MoneyData[2];
-    record.minutes = minutes;
-    record.expRate = expRate;
-    record.moneyRate = moneyRate;
-    writeRecord(m, BuildPayRecordLine(record, s.PayRecordCsv), PayRecordMode::Append);
+    const StepRates rates{PayRecordMinutes(run.ExpSeconds[2]),
+                          ExpHourlyRate(run.ExpData[2], run.ExpSeconds[2]),
+                          MoneyHourlyRate(run.MoneyData[2], run.MoneySeconds[2])};
+    addGraphSample(m, rates);
+    writeLogLine(m, stamp, rates);
+    writePayRecordLine(m, stamp, rates);
 }
 
 }  // namespace bm
