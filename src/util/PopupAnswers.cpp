@@ -1,5 +1,6 @@
 #include "util/PopupAnswers.h"
 
+#include <optional>
 #include <span>
 
 namespace bm {
@@ -114,38 +115,54 @@ std::vector<PopupFrame> fastH() {
     return animation(texts, kWaitsHFast);
 }
 
-}  // namespace
-
-std::vector<PopupFrame> PopupAnswer(int attempt, const QString& searchWindowName) {
+// The one-line answers of the first tries and of the late ones; nothing
+// for the tries that play an animation or fall through to the end.
+std::optional<QString> textAnswer(int attempt, const QString& searchWindowName) {
     switch (attempt) {
         case 1:
         case 8:
         case 9:
-            return single(QStringLiteral("閉じないでください。"));
+            return QStringLiteral("閉じないでください。");
         case 2:
         case 3:
-            return single(searchWindowName + QStringLiteral("を起動すれば勝手に閉じますよ"));
+            return searchWindowName + QStringLiteral("を起動すれば勝手に閉じますよ");
         case 4:
         case 5:
-            return single(QStringLiteral("それともロギング終了しても閉じますけど"));
+            return QStringLiteral("それともロギング終了しても閉じますけど");
         case 6:
         case 7:
-            return single(QStringLiteral("いっそのことBrindlemarckを閉じるとか？"));
+            return QStringLiteral("いっそのことBrindlemarckを閉じるとか？");
         case 10:
         case 11:
-            return single(QStringLiteral("ちょｗおまっｗｗしつけーってｗｗｗ"));
+            return QStringLiteral("ちょｗおまっｗｗしつけーってｗｗｗ");
         case 12:
         case 13:
-            return single(QStringLiteral("いい加減にしろやｗ"));
+            return QStringLiteral("いい加減にしろやｗ");
         case 14:
         case 15:
-            return single(QStringLiteral("・・・"));
+            return QStringLiteral("・・・");
         case 16:
-            return single(QStringLiteral("あんたも大概しつこいね。"));
+            return QStringLiteral("あんたも大概しつこいね。");
         case 17:
-            return single(QStringLiteral("ｳｿﾃﾞｽ"));
+            return QStringLiteral("ｳｿﾃﾞｽ");
         case 18:
-            return single(QStringLiteral("その代わり・・・"));
+            return QStringLiteral("その代わり・・・");
+        case 59:
+            return QStringLiteral("ここからはさきほどの内容を早送りでお送りします");
+        case 95:
+        case 100:
+        case 105:
+            return QStringLiteral("暇ですか？");
+        case 110:
+            return QStringLiteral("ちょｗどんだけ暇ですかっ！？");
+        default:
+            return std::nullopt;
+    }
+}
+
+// The animations and two-frame answers; empty for every other try.
+std::vector<PopupFrame> animationAnswer(int attempt) {
+    switch (attempt) {
         case 19:
             return animation(kFormatFrames, kWaitsFormat);
         case 20:
@@ -164,8 +181,6 @@ std::vector<PopupFrame> PopupAnswer(int attempt, const QString& searchWindowName
             return animation(kAnimationG, kWaitsG);
         case 55:
             return animation(kAnimationH, kWaitsH);
-        case 59:
-            return single(QStringLiteral("ここからはさきほどの内容を早送りでお送りします"));
         case 60:
             return animation(kAnimationA, kWaitsAFast);
         case 65:
@@ -180,14 +195,19 @@ std::vector<PopupFrame> PopupAnswer(int attempt, const QString& searchWindowName
             return animation(kAnimationG, kWaitsGFast);
         case 90:
             return fastH();
-        case 95:
-        case 100:
-        case 105:
-            return single(QStringLiteral("暇ですか？"));
-        case 110:
-            return single(QStringLiteral("ちょｗどんだけ暇ですかっ！？"));
         default:
-            break;
+            return {};
+    }
+}
+
+}  // namespace
+
+std::vector<PopupFrame> PopupAnswer(int attempt, const QString& searchWindowName) {
+    if (const std::optional<QString> text = textAnswer(attempt, searchWindowName)) {
+        return single(*text);
+    }
+    if (std::vector<PopupFrame> frames = animationAnswer(attempt); !frames.empty()) {
+        return frames;
     }
     if (attempt >= 200) {
         return single(QStringLiteral(" っ 「キング・オブ・ひまじん」"));
