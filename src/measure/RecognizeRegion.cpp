@@ -65,6 +65,41 @@ QString withoutLeadingZeros(const QString& digits) {
 
 }  // namespace
 
+namespace {
+
+// Shows what the scan read in the category's recognition label (the digits,
+// "NotFind" or "認識NG") and writes the trace, if any, to the debug log. The
+// digits without leading zeros go to `result`.
+void showReading(AppContext& ctx, RecognitionView& view, int cat, const DigitReading& reading,
+                 std::optional<clsStringBuffer>& trace, const QString& category, QString& result) {
+    if (reading.outcome == DigitReading::Outcome::NoDigit) {
+        view.setRecognitionLabel(cat, QStringLiteral("NotFind"));
+        if (trace) {
+            trace->Append2(category, QStringLiteral(" 数値が見つかりませんでした"));
+            ctx.log.WriteDebugLog(trace->Text());
+        }
+        return;
+    }
+    QString text = reading.digits;
+    if (reading.outcome == DigitReading::Outcome::NoDelimiter) {
+        if (trace) {
+            trace->Append2(QStringLiteral(" デリミタ未検出 "), text);
+        }
+        text.clear();
+    }
+    if (text.isEmpty()) {
+        view.setRecognitionLabel(cat, QStringLiteral("認識NG"));
+    } else {
+        result = withoutLeadingZeros(text);
+        view.setRecognitionLabel(cat, text);
+    }
+    if (trace) {
+        ctx.log.WriteDebugLog(trace->Text());
+    }
+}
+
+}  // namespace
+
 void RecognizeRegion(AppContext& ctx, RecognitionView& view, int cat, QString& result) {
     result.clear();
     if (cat < 0 || cat >= ReadingCount) {
@@ -106,30 +141,7 @@ void RecognizeRegion(AppContext& ctx, RecognitionView& view, int cat, QString& r
     const DigitReading reading =
         ReadDigits(pixels, matcher, lastStart, follow ? &follower : nullptr);
 
-    if (reading.outcome == DigitReading::Outcome::NoDigit) {
-        view.setRecognitionLabel(cat, QStringLiteral("NotFind"));
-        if (trace) {
-            trace->Append2(category, QStringLiteral(" 数値が見つかりませんでした"));
-            ctx.log.WriteDebugLog(trace->Text());
-        }
-        return;
-    }
-    QString text = reading.digits;
-    if (reading.outcome == DigitReading::Outcome::NoDelimiter) {
-        if (trace) {
-            trace->Append2(QStringLiteral(" デリミタ未検出 "), text);
-        }
-        text.clear();
-    }
-    if (text.isEmpty()) {
-        view.setRecognitionLabel(cat, QStringLiteral("認識NG"));
-    } else {
-        result = withoutLeadingZeros(text);
-        view.setRecognitionLabel(cat, text);
-    }
-    if (trace) {
-        ctx.log.WriteDebugLog(trace->Text());
-    }
+    showReading(ctx, view, cat, reading, trace, category, result);
 }
 
 }  // namespace bm
