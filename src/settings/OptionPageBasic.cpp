@@ -19,7 +19,6 @@ namespace bm {
 
 OptionPageBasic::OptionPageBasic(OptionContext& oc, QWidget* parent) : QWidget(parent), oc_(oc) {
     setObjectName(QStringLiteral("frmOption0"));
-    Settings& s = oc_.app.settings;
 
     txtSaveFolder_ = makeTextBox(this, QStringLiteral("txtSaveFolder"));
     txtSaveFolder_->installEventFilter(this);
@@ -53,6 +52,18 @@ OptionPageBasic::OptionPageBasic(OptionContext& oc, QWidget* parent) : QWidget(p
     grid->addWidget(chkSaveDistance_, 3, 1, 1, 4);
     grid->addWidget(chkSaveCsv_, 4, 1, 1, 4);
 
+    QHBoxLayout* numbers = buildNumbersRow();
+    grid->addLayout(numbers, 5, 0, 1, 5);
+    grid->addWidget(chkBeepBeep_, 6, 0, 1, 5);
+    grid->addWidget(chkAutoStart_, 7, 0, 1, 5);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(8, 1);
+
+    connectControls(cmdSaveFolder);
+}
+
+QHBoxLayout* OptionPageBasic::buildNumbersRow() {
+    Settings& s = oc_.app.settings;
     auto* numbers = new QHBoxLayout;
     numbers->addWidget(
         makeLabel(this, QStringLiteral("lblCaptureInterval_t"), QStringLiteral("キャプチャ周期")));
@@ -67,12 +78,10 @@ OptionPageBasic::OptionPageBasic(OptionContext& oc, QWidget* parent) : QWidget(p
         oc_.numberLabel(this, QStringLiteral("lblStartDelay"), bounds::StartDelay, s.StartDelay));
     numbers->addWidget(makeLabel(this, QStringLiteral("lblStartDelay_u"), QStringLiteral("秒")));
     numbers->addStretch();
-    grid->addLayout(numbers, 5, 0, 1, 5);
-    grid->addWidget(chkBeepBeep_, 6, 0, 1, 5);
-    grid->addWidget(chkAutoStart_, 7, 0, 1, 5);
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(8, 1);
+    return numbers;
+}
 
+void OptionPageBasic::connectControls(QPushButton* cmdSaveFolder) {
     connect(cmdSaveFolder, &QPushButton::clicked, this, &OptionPageBasic::chooseSaveFolder);
     connect(chkSaveCsv_, &QCheckBox::clicked, this, [this](bool on) {
         oc_.app.settings.PayRecordCsv = on;

@@ -3,8 +3,10 @@
 #include <QWidget>
 
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace bm {
 
@@ -24,6 +26,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The capture interval and start delay, side by side.
+    QHBoxLayout* buildNumbersRow();
+    void connectControls(QPushButton* cmdSaveFolder);
     void saveFolderLeft();
     void chooseSaveFolder();
     void showSuffixes();
