@@ -22,7 +22,7 @@ namespace {
 // Screenshot of the whole screen into the pay record folder's ss/ folder.
 void SaveGestureScreenshot(AppContext& ctx) {
     const Settings& s = ctx.settings;
-    const QString folder = s.PayRecordFolder + QStringLiteral("/ss/");
+    QString folder = s.PayRecordFolder + QStringLiteral("/ss/");
     if (!PathExists(folder)) {
         CreateFolderTree(folder);
     }
