@@ -44,7 +44,7 @@ struct Bench {
     NoPrompt prompt;
     bm::AppContext ctx{settings, run, paths, platform, log, prompt};
 
-    Bench() { log.WriteDebugLog(QStringLiteral("Starting Program  bench"), LogMode::NewFile); }
+    Bench() { log.WriteDebugLog(QStringLiteral("Starting Program  bench"), bm::LogMode::NewFile); }
 };
 
 void BM_DebugLogLine(benchmark::State& state) {

@@ -81,10 +81,10 @@ int main(int argc, char** argv) {
     bm::applyExtensionDefaults(settings, false);
     static bm::RunState run;
     run.LogStartStamp = QStringLiteral("202612051430");
-    run.LayoutMode = Layout::Regions1And2;
+    run.LayoutMode = bm::Layout::Regions1And2;
     static bm::ProgramPaths paths = bm::ProgramPaths::single(folder.path());
     static bm::DebugLog log(paths.writeFolder, x);
-    log.WriteDebugLog(QStringLiteral("Starting Program  bench"), LogMode::NewFile);
+    log.WriteDebugLog(QStringLiteral("Starting Program  bench"), bm::LogMode::NewFile);
     static NoPrompt prompt;
     static NoView view;
     static bm::AppContext app{settings, run, paths, x, log, prompt};

@@ -34,7 +34,7 @@ public:
 
     GraphFrame(AppContext& ctx, MenuStateSource menuStates, QWidget* parent = nullptr);
 
-    void setGraphData(clsGraphBuffer* data) { data_ = data; }
+    void setGraphData(clsGraphBuffer* buffer) { data_ = buffer; }
 
     // Lays out the plot, grid and labels for the frame's current size, then
     // redraws the data with the current view.

@@ -45,9 +45,9 @@ OptionServices StandardOptionServices(FormInputCheck& dialog, const ScreenTable&
     return services;
 }
 
-OptionContext::OptionContext(AppContext& app, OptionsHost& host, OptionServices& services,
-                             QWidget* owner)
-    : app(app), host(host), services(services), owner(owner) {}
+OptionContext::OptionContext(AppContext& appContext, OptionsHost& optionsHost,
+                             OptionServices& optionServices, QWidget* ownerWindow)
+    : app(appContext), host(optionsHost), services(optionServices), owner(ownerWindow) {}
 
 ClickableLabel* OptionContext::numberLabel(QWidget* parent, const QString& name,
                                            const NumericSetting& bounds, std::int32_t& value) {

@@ -7,6 +7,7 @@
 #include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
+#include "capture/ScreenshotCommands.h"
 #include "measure/CaptureCycle.h"
 #include "measure/LevelUpWatch.h"
 #include "measure/MeasureCommands.h"

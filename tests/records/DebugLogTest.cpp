@@ -24,7 +24,7 @@ struct DebugLogFixture : ::testing::Test {
 }  // namespace
 
 TEST_F(DebugLogFixture, FirstStartCreatesTheLogWithoutBackup) {
-    log.WriteDebugLog(QStringLiteral("Starting Program  起動テスト"), LogMode::NewFile);
+    log.WriteDebugLog(QStringLiteral("Starting Program  起動テスト"), bm::LogMode::NewFile);
     EXPECT_EQ(
         debugBytes(),
         bm::cp932::encode(QStringLiteral("2024/05/03 14:07:09 Starting Program  起動テスト\r\n")));
@@ -33,18 +33,18 @@ TEST_F(DebugLogFixture, FirstStartCreatesTheLogWithoutBackup) {
 
 TEST_F(DebugLogFixture, NewLogKeepsThePreviousRunAsBackup) {
     TempFolder::writeBytes(log.backupPath(), "older backup\r\n");
-    log.WriteDebugLog(QStringLiteral("run one"), LogMode::NewFile);
+    log.WriteDebugLog(QStringLiteral("run one"), bm::LogMode::NewFile);
     log.WriteDebugLog(QStringLiteral("Click : Run "));
     const QByteArray firstRun = debugBytes();
 
     platform.advance(60000);
-    log.WriteDebugLog(QStringLiteral("run two"), LogMode::NewFile);
+    log.WriteDebugLog(QStringLiteral("run two"), bm::LogMode::NewFile);
     EXPECT_EQ(backupBytes(), firstRun);
     EXPECT_EQ(debugBytes(), QByteArray("2024/05/03 14:08:09 run two\r\n"));
 }
 
 TEST_F(DebugLogFixture, LogDeletedWhileRunningIsCreatedAgainWithoutBackup) {
-    log.WriteDebugLog(QStringLiteral("start"), LogMode::NewFile);
+    log.WriteDebugLog(QStringLiteral("start"), bm::LogMode::NewFile);
     ASSERT_TRUE(QFile::remove(log.path()));
     log.WriteDebugLog(QStringLiteral("after delete"));
     EXPECT_EQ(debugBytes(), QByteArray("2024/05/03 14:07:09 after delete\r\n"));
@@ -53,7 +53,7 @@ TEST_F(DebugLogFixture, LogDeletedWhileRunningIsCreatedAgainWithoutBackup) {
 
 TEST_F(DebugLogFixture, ALogOverItsLimitMovesToTheBackupAndSaysSoInTheNewOne) {
     bm::DebugLog small(folder.path(), platform, 150);
-    small.WriteDebugLog(QStringLiteral("Starting Program  ･･･"), LogMode::NewFile);
+    small.WriteDebugLog(QStringLiteral("Starting Program  ･･･"), bm::LogMode::NewFile);
     while (debugBytes().size() <= 150) {
         small.WriteDebugLog(QStringLiteral("a line of the first file"));
     }
@@ -72,7 +72,7 @@ TEST_F(DebugLogFixture, ALogOverItsLimitMovesToTheBackupAndSaysSoInTheNewOne) {
 }
 
 TEST_F(DebugLogFixture, EveryLineIsInTheFileAsSoonAsItIsWrittenAlsoForAnotherReader) {
-    log.WriteDebugLog(QStringLiteral("start"), LogMode::NewFile);
+    log.WriteDebugLog(QStringLiteral("start"), bm::LogMode::NewFile);
     for (int i = 0; i < 3; ++i) {
         log.WriteDebugLog(QStringLiteral("ConvertPixelString%1 日本語").arg(i));
         EXPECT_TRUE(debugBytes().endsWith(

@@ -111,59 +111,59 @@ TEST_F(PayRecordFixture, FileNameFollowsTheRunStampAndSettings) {
 
 TEST_F(PayRecordFixture, PerRunFileGetsHeaderThenLinesInCp932) {
     const QString line = bm::BuildPayRecordLine(sampleValues(), true);
-    ASSERT_TRUE(
-        bm::WritePayRecord(ctx, QStringLiteral("ignored with the header"), PayRecordMode::Header));
-    ASSERT_TRUE(bm::WritePayRecord(ctx, line, PayRecordMode::Append));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("ignored with the header"),
+                                   bm::PayRecordMode::Header));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, line, bm::PayRecordMode::Append));
     EXPECT_EQ(TempFolder::readBytes(file()), bm::cp932::encode(csvHeader + QStringLiteral("\r\n") +
                                                                line + QStringLiteral("\r\n")));
 
     // A header request on the run's existing file keeps what is there.
     settings.PayRecordCsv = false;
     run.LogStartStamp = QStringLiteral("202405031500");
-    ASSERT_TRUE(bm::WritePayRecord(ctx, QString(), PayRecordMode::Header));
-    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("first"), PayRecordMode::Append));
-    ASSERT_TRUE(bm::WritePayRecord(ctx, QString(), PayRecordMode::Header));
-    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("second"), PayRecordMode::Append));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QString(), bm::PayRecordMode::Header));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("first"), bm::PayRecordMode::Append));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QString(), bm::PayRecordMode::Header));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("second"), bm::PayRecordMode::Append));
     EXPECT_EQ(lines(), QStringList({textHeader, QStringLiteral("first"), textHeader,
                                     QStringLiteral("second"), QString()}));
 }
 
 TEST_F(PayRecordFixture, MonthlyFileHasOneHeaderAcrossRuns) {
     settings.PayRecordMonthly = true;
-    ASSERT_TRUE(bm::WritePayRecord(ctx, QString(), PayRecordMode::Header));
-    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("run one"), PayRecordMode::Append));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QString(), bm::PayRecordMode::Header));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("run one"), bm::PayRecordMode::Append));
     run.LogStartStamp = QStringLiteral("202405201000");
-    ASSERT_TRUE(bm::WritePayRecord(ctx, QString(), PayRecordMode::Header));
-    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("run two"), PayRecordMode::Append));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QString(), bm::PayRecordMode::Header));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("run two"), bm::PayRecordMode::Append));
     EXPECT_EQ(lines(), QStringList({csvHeader, QStringLiteral("run one"), QStringLiteral("run two"),
                                     QString()}));
 }
 
 TEST_F(PayRecordFixture, FileLostDuringRunRestartsWithHeaderAlone) {
-    ASSERT_TRUE(bm::WritePayRecord(ctx, QString(), PayRecordMode::Header));
-    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("before"), PayRecordMode::Append));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QString(), bm::PayRecordMode::Header));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("before"), bm::PayRecordMode::Append));
     ASSERT_TRUE(QFile::remove(file()));
-    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("lost"), PayRecordMode::Append));
-    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("after"), PayRecordMode::Append));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("lost"), bm::PayRecordMode::Append));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("after"), bm::PayRecordMode::Append));
     EXPECT_EQ(lines(), QStringList({csvHeader, QStringLiteral("after"), QString()}));
 
     // A prefix changed during the run starts a new file the same way.
     settings.PayRecordPrefix = QStringLiteral("pay");
-    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("renamed"), PayRecordMode::Append));
+    ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("renamed"), bm::PayRecordMode::Append));
     EXPECT_EQ(lines(), QStringList({csvHeader, QString()}));
 }
 
 TEST_F(PayRecordFixture, NothingIsWrittenOutsideARun) {
     run.LogStartStamp.clear();
-    EXPECT_TRUE(bm::WritePayRecord(ctx, QString(), PayRecordMode::Header));
-    EXPECT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("line"), PayRecordMode::Append));
+    EXPECT_TRUE(bm::WritePayRecord(ctx, QString(), bm::PayRecordMode::Header));
+    EXPECT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("line"), bm::PayRecordMode::Append));
     EXPECT_FALSE(QFileInfo::exists(settings.PayRecordFolder));
 }
 
 TEST_F(PayRecordFixture, UnwritableFolderIsReportedNotIgnored) {
     // The record folder is a file, so its "log" folder cannot be made.
     TempFolder::writeBytes(settings.PayRecordFolder, "not a folder");
-    EXPECT_FALSE(bm::WritePayRecord(ctx, QString(), PayRecordMode::Header));
+    EXPECT_FALSE(bm::WritePayRecord(ctx, QString(), bm::PayRecordMode::Header));
     const QString logText = bm::cp932::decode(TempFolder::readBytes(log.path()));
     EXPECT_TRUE(logText.contains(
         QStringLiteral("Error Trap : WritePayRecord : CODE75  Path/File access error\r\n")));
