@@ -171,7 +171,7 @@ TEST_P(StatusBarReading, ReadsLevelExpAndMoneyAsTheStatusBarChanges) {
 INSTANTIATE_TEST_SUITE_P(Layouts, StatusBarReading,
                          testing::Values(SimLayout{false, 1, false}, SimLayout{false, 2, false},
                                          SimLayout{true, 1, true}, SimLayout{true, 2, false}),
-                         [](const auto& row) { return row.param.name(); });
+                         [](const auto& info) { return info.param.name(); });
 
 class StandInReading : public testing::Test {
 protected:

@@ -124,7 +124,7 @@ TEST_P(StandInRegions, ClientCaptureShowsTheGlyphColumnsOfEveryRegion) {
 INSTANTIATE_TEST_SUITE_P(Layouts, StandInRegions,
                          testing::Values(SimLayout{false, 1, false}, SimLayout{false, 2, false},
                                          SimLayout{true, 1, false}, SimLayout{true, 2, true}),
-                         [](const auto& row) { return row.param.name(); });
+                         [](const auto& info) { return info.param.name(); });
 
 class StandIn : public testing::Test {
 protected:

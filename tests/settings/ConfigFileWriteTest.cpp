@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(ConfigFile, DefaultFile,
                                            Answers{true, false, "FullScreenStandard"},
                                            Answers{false, true, "WindowWindows7"},
                                            Answers{false, false, "WindowStandard"}),
-                         [](const auto& row) { return std::string(row.param.name); });
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ConfigFileWrite, LongValuesAreWrittenWholeBetweenBlanks) {
     ConfigFixture f;

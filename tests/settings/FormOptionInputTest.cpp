@@ -93,7 +93,7 @@ TEST_P(NumberLabelTest, EditsItsOwnSettingWithinItsBounds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Labels, NumberLabelTest, ::testing::ValuesIn(NumberRows),
-                         [](const auto& row) { return std::string(row.param.label); });
+                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST(NumberLabel, AnswersAreStoredAsNearestWholeNumbersAndCancelKeepsAll) {
     OptionFixture f;
