@@ -7,6 +7,7 @@
 #include "app/Settings.h"
 #include "app/WaitClock.h"
 #include "capture/ImageFiles.h"
+#include "capture/RegionCapture.h"
 #include "measure/DisplayResult.h"
 #include "measure/RegionReading.h"
 #include "platform/Platform.h"
@@ -84,8 +85,14 @@ void DoHLCheck(MeasureContext& m) {
     if (game == 0 || !platform.isForeground(game)) {
         return;
     }
-    run.WatchExp = ReadingFromResult(readWatchedExp(m, game));
-    refreshReadings(m, game);
+    // The watch reads up to four regions of the status bar each second:
+    // one read of the screen covers them all.
+    {
+        const auto& rects = m.app.settings.CaptureRect;
+        const HeldRegions held(platform, game, {rects[1], rects[2], rects[3], rects[4]});
+        run.WatchExp = ReadingFromResult(readWatchedExp(m, game));
+        refreshReadings(m, game);
+    }
     DoHLPrintScreen(m);
 }
 
