@@ -30,6 +30,9 @@ struct RunState {
     std::array<QString, RegionCount> PixelString{};
     // The game window found last, checked before the window tree is walked.
     GameWindowCache GameWindow;
+    // The player has been asked once whether to shift the regions by Wine's
+    // own window frame.
+    bool WineFrameAsked = false;
 
     // Measuring run and suspension.
     QString LogStartStamp;  // "yyyymmddhhmm" while a run is active, else empty

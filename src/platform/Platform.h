@@ -28,6 +28,16 @@ struct WindowRect {
     bool operator==(const WindowRect&) const = default;
 };
 
+// How a top-level window is framed: the WM_CLASS its program gave it
+// (instance and class names), whether the window manager draws a frame
+// around it, and the desktop's scale (1.0 at 96 dpi).
+struct WindowFraming {
+    QString instanceName;
+    QString className;
+    bool decoratedByWindowManager = false;
+    double scale = 1.0;
+};
+
 // Captured pixels, rows top to bottom without gaps; each pixel holds blue in
 // its lowest byte, then green, then red; the top byte is always 0.
 struct PixelBuffer {
@@ -67,6 +77,12 @@ public:
     // Top-left corner of the window's client area on the screen; nullopt
     // when the window is gone or the platform cannot tell.
     virtual std::optional<QPoint> clientOrigin(WindowId window) {
+        (void)window;
+        return std::nullopt;
+    }
+    // How the window is framed; nullopt when the window is gone or the
+    // platform cannot tell.
+    virtual std::optional<WindowFraming> windowFraming(WindowId window) {
         (void)window;
         return std::nullopt;
     }

@@ -32,6 +32,7 @@ public:
     bool isForeground(WindowId window) override;
     std::optional<WindowRect> windowRect(WindowId window) override;
     std::optional<QPoint> clientOrigin(WindowId window) override;
+    std::optional<WindowFraming> windowFraming(WindowId window) override;
     bool captureRegion(WindowId window, bool client, int x, int y, int width, int height,
                        PixelBuffer& out) override;
     void beep() override;
