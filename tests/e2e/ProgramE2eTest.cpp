@@ -29,17 +29,9 @@ TEST(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
     test::ProgramHarness program;
     ASSERT_TRUE(program.ready());
 
-    Settings s = program.standInSettings();
-    s.CaptureInterval = 1;
-    s.AutoStart = true;
-    s.StartDelay = 0;
-    s.GraphShow = true;
-    s.PayRecordCsv = false;
-    s.PayRecordMonthly = false;
-    s.ShotCheckEnabled = false;
     // Below the stand-in, so the main window never covers it.
-    s.WindowLeft = 10;
-    s.WindowTop = 240;
+    Settings s = program.autoRunSettings(240);
+    s.GraphShow = true;
     ASSERT_TRUE(program.writeSettings(s));
 
     ASSERT_TRUE(program.start()) << program.output().toStdString();

@@ -48,18 +48,8 @@ TEST_P(WineE2eTest, MeasuresTheWin32StandIn) {
 
     test::ProgramHarness program;
     ASSERT_TRUE(program.ready());
-    Settings s = program.standInSettings();
-    s.CaptureInterval = 1;
-    s.AutoStart = true;
-    s.StartDelay = 0;
-    s.GraphShow = false;
-    s.PayRecordCsv = false;
-    s.PayRecordMonthly = false;
-    s.ShotCheckEnabled = false;
     // Below the game window and its frame, so it never covers the status bar.
-    s.WindowLeft = 10;
-    s.WindowTop = 330;
-    ASSERT_TRUE(program.writeSettings(s));
+    ASSERT_TRUE(program.writeSettings(program.autoRunSettings(330)));
     ASSERT_TRUE(program.start()) << program.output().toStdString();
     const auto log = [&] { return program.logMessages().join(QLatin1Char('\n')).toStdString(); };
 
