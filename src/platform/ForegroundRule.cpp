@@ -60,9 +60,9 @@ ForegroundVerdict ForegroundRule::check(WindowTreeQueries& q, WindowId game, std
 ForegroundVerdict ForegroundRule::byFocus(WindowTreeQueries& q, const GameFacts& f) {
     const WindowTreeQueries::Focus focus = q.inputFocus();
     switch (focus.kind) {
-        case WindowTreeQueries::Focus::Kind::None:
+        case WindowTreeQueries::Focus::Kind::Nowhere:
             return {};
-        case WindowTreeQueries::Focus::Kind::PointerRoot: {
+        case WindowTreeQueries::Focus::Kind::FollowsPointer: {
             const WindowId gameTop = f.ancestors.empty() ? f.game : f.ancestors.back();
             const WindowId under = q.topLevelUnderPointer();
             if (under == gameTop) {

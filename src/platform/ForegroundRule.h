@@ -14,8 +14,8 @@ namespace bm {
 class WindowTreeQueries {
 public:
     struct Focus {
-        enum class Kind { None, PointerRoot, Window };
-        Kind kind = Kind::None;
+        enum class Kind { Nowhere, FollowsPointer, Window };
+        Kind kind = Kind::Nowhere;
         WindowId window = 0;
     };
 
@@ -29,8 +29,8 @@ public:
     virtual std::optional<std::vector<WindowId>> ancestors(WindowId window) = 0;
     // True for a window the window manager leaves alone (override-redirect).
     virtual bool unmanaged(WindowId window) = 0;
-    // The input focus; a focus on the root window counts as PointerRoot,
-    // since keys then go to the window under the pointer as well.
+    // The input focus. PointerRoot follows the pointer, and so does a focus
+    // on the root window: keys then go to the window under the pointer too.
     virtual Focus inputFocus() = 0;
     // The child of the root under the pointer; 0 when none.
     virtual WindowId topLevelUnderPointer() = 0;

@@ -79,7 +79,7 @@ struct X11Platform::Impl : WindowTreeQueries {
             return {};
         }
         if (focus == PointerRoot || focus == root) {
-            return {Focus::Kind::PointerRoot, 0};
+            return {Focus::Kind::FollowsPointer, 0};
         }
         return {Focus::Kind::Window, focus};
     }

@@ -144,24 +144,35 @@ bool X11WindowTree::titleMatches(Window window, const TitleKey& key) const {
     if (p->type == XA_STRING) {
         return key.latin1 && p->bytes() == *key.latin1;
     }
-    if (p->type == atoms_.utf8String) {
-        return p->bytes() == key.utf8;
+    const auto text = utf8Text(*p);
+    return text && *text == key.utf8;
+}
+
+std::optional<QByteArray> X11WindowTree::utf8Text(const Property& p) const {
+    if (p.format != 8) {
+        return std::nullopt;
     }
-    if (p->type == atoms_.compoundText) {
-        XTextProperty text{p->data.get(), p->type, p->format, p->count};
-        char** list = nullptr;
-        int n = 0;
-        if (Xutf8TextPropertyToTextList(display_, &text, &list, &n) < Success || list == nullptr) {
-            return false;
-        }
-        QByteArray joined;
-        for (int i = 0; i < n; ++i) {
-            joined += list[i];
-        }
-        XFreeStringList(list);
-        return joined == key.utf8;
+    if (p.type == XA_STRING) {
+        return QString::fromLatin1(p.bytes()).toUtf8();
     }
-    return false;
+    if (p.type == atoms_.utf8String) {
+        return p.bytes();
+    }
+    if (p.type != atoms_.compoundText) {
+        return std::nullopt;
+    }
+    XTextProperty text{p.data.get(), p.type, p.format, p.count};
+    char** list = nullptr;
+    int n = 0;
+    if (Xutf8TextPropertyToTextList(display_, &text, &list, &n) < Success || list == nullptr) {
+        return std::nullopt;
+    }
+    QByteArray joined;
+    for (int i = 0; i < n; ++i) {
+        joined += list[i];
+    }
+    XFreeStringList(list);
+    return joined;
 }
 
 Window X11WindowTree::findByTitle(const QString& title) const {
@@ -188,25 +199,9 @@ QString X11WindowTree::title(Window window) const {
             return QString::fromUtf8(p->bytes());
         }
     }
-    XTextProperty text{};
-    {
-        X11ErrorTrap trap(display_, X11ErrorTrap::Mode::RepliesOnly);
-        if (XGetWMName(display_, window, &text) == 0 || trap.caught() || text.value == nullptr) {
-            return {};
-        }
-    }
-    XPtr<unsigned char> owned(text.value);
-    char** list = nullptr;
-    int n = 0;
-    if (Xutf8TextPropertyToTextList(display_, &text, &list, &n) < Success || list == nullptr) {
-        return {};
-    }
-    QByteArray joined;
-    for (int i = 0; i < n; ++i) {
-        joined += list[i];
-    }
-    XFreeStringList(list);
-    return QString::fromUtf8(joined);
+    const auto p = readProperty(window, XA_WM_NAME, AnyPropertyType, MaxWmNameLongs);
+    const auto text = p ? utf8Text(*p) : std::nullopt;
+    return text ? QString::fromUtf8(*text) : QString();
 }
 
 bool X11WindowTree::hasTitle(Window window, const QString& title) const {

@@ -84,6 +84,8 @@ private:
     std::optional<TreeNode> query(Window window) const;
     std::optional<std::vector<Window>> children(Window window) const;
     bool titleMatches(Window window, const TitleKey& key) const;
+    // A text property (STRING, UTF8_STRING or COMPOUND_TEXT) as UTF-8.
+    std::optional<QByteArray> utf8Text(const Property& p) const;
     Window findAmongClients(const TitleKey& key) const;
     void collectMatches(Window window, const TitleKey& key, int depth,
                         std::vector<Window>& matches) const;
