@@ -55,7 +55,7 @@ TEST_P(ForegroundRuleTest, Decides) {
 }
 
 const Focus NoFocus{};
-const Focus PointerRoot{Kind::PointerRoot, 0};
+const Focus PointerRoot{Kind::FollowsPointer, 0};
 Focus on(WindowId w) {
     return {Kind::Window, w};
 }
