@@ -238,7 +238,8 @@ TEST(ProgramAgainstStandIn, OpensOffTheStatusBarAndReportsAWindowOverIt) {
     const QString covered = QStringLiteral("Capture Region Covered By Another Window ");
     ASSERT_TRUE(program.waitForLog(covered, 45000))
         << program.logMessages().join(QLatin1Char('\n')).toStdString();
-    EXPECT_NE(x.findWindowByTitle(QStringLiteral("エラー")), 0u);
+    EXPECT_TRUE(
+        test::waitUntil([&] { return x.findWindowByTitle(QStringLiteral("エラー")) != 0; }, 5000));
     const auto captures = [&] {
         return program.logMessages().count(QStringLiteral("CaptureImage7"));
     };

@@ -13,6 +13,7 @@ namespace bm::sim {
 namespace {
 const QSize ThiefSize(160, 60);
 const QPoint DesktopInset(20, 20);
+constexpr int FocusAgainMs = 300;
 constexpr int ThiefDistance = 20;
 }  // namespace
 
@@ -108,6 +109,16 @@ void SimController::activateStatusBar() {
     SimWindow* top = desktop_ ? desktop_.get() : window_.get();
     top->raise();
     top->activateWindow();
+    if (options_.unmanaged) {
+        // A window manager that loses its focused window (the thief hidden
+        // just now) gives the focus to a window of its own a moment later;
+        // an unmanaged window takes it back as a click on it would.
+        QTimer::singleShot(FocusAgainMs, this, [this] {
+            if (window_) {
+                window_->activateWindow();
+            }
+        });
+    }
 }
 
 void SimController::schedule() {
