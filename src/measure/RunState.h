@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "measure/CaptureNotices.h"
 #include "measure/GameWindow.h"
 #include "measure/ResultPanel.h"
 #include "settings/Settings.h"
@@ -33,6 +34,8 @@ struct RunState {
     // The player has been asked once whether to shift the regions by Wine's
     // own window frame.
     bool WineFrameAsked = false;
+    // What the popup has told about the game window during this run.
+    CaptureNotices Notices;
 
     // Measuring run and suspension.
     QString LogStartStamp;  // "yyyymmddhhmm" while a run is active, else empty
