@@ -137,10 +137,13 @@ void reportMissingWindow(MeasureContext& m) {
 
 void CaptureTimerTick(MeasureContext& m) {
     RunState& run = m.app.run;
-    m.view.refreshFrame1();
+    // A tick with nothing due leaves the window alone: repainting the frame
+    // every ten seconds would show nothing new, the labels repaint
+    // themselves when their text changes.
     if (!isDue(run, m.app.platform.now())) {
         return;
     }
+    m.view.refreshFrame1();
     if (run.LogStartStamp.isEmpty()) {
         m.view.setCaptureTimerEnabled(false);
         return;

@@ -1,6 +1,7 @@
 #include "measure/LevelUpWatch.h"
 
 #include "capture/ImageFiles.h"
+#include "capture/RegionCapture.h"
 #include "capture/WaitClock.h"
 #include "measure/DisplayResult.h"
 #include "measure/MainView.h"
@@ -84,8 +85,14 @@ void DoHLCheck(MeasureContext& m) {
     if (game == 0 || !platform.isForeground(game)) {
         return;
     }
-    run.WatchExp = ReadingFromResult(readWatchedExp(m, game));
-    refreshReadings(m, game);
+    // The watch reads up to four regions of the status bar each second:
+    // one read of the screen covers them all.
+    {
+        const auto& rects = m.app.settings.CaptureRect;
+        const HeldRegions held(platform, game, {rects[1], rects[2], rects[3], rects[4]});
+        run.WatchExp = ReadingFromResult(readWatchedExp(m, game));
+        refreshReadings(m, game);
+    }
     DoHLPrintScreen(m);
 }
 

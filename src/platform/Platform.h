@@ -121,6 +121,14 @@ public:
     // buffer of the requested size) when the window has gone away.
     virtual bool captureRegion(WindowId window, bool client, int x, int y, int width, int height,
                                PixelBuffer& out) = 0;
+    // Reads the rectangle once and serves later captures of the same window
+    // that lie wholly inside it from that read, until releaseArea(): for a
+    // caller that reads several regions close together, one read of the
+    // screen instead of one per region. A window gone away holds nothing.
+    virtual void holdArea(WindowId window, bool client, int x, int y, int width, int height) {
+        (void)window, (void)client, (void)x, (void)y, (void)width, (void)height;
+    }
+    virtual void releaseArea() {}
 
     // The system beep.
     virtual void beep() = 0;

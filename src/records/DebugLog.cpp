@@ -20,6 +20,7 @@ DebugLog::DebugLog(QString folder, Platform& clock, std::int64_t rotateAtBytes)
     : folder_(std::move(folder)),
       path_(QFile::encodeName(path())),
       backupPath_(QFile::encodeName(backupPath())),
+      clock_(clock),
       stamp_(clock),
       rotateAtBytes_(rotateAtBytes) {}
 
@@ -68,6 +69,13 @@ bool DebugLog::fileGone() const {
 }
 
 void DebugLog::WriteDebugLog(const QString& message, int mode) {
+    const std::int64_t utcMs = clock_.utcMilliseconds();
+    // Whether the open file has been deleted is asked once per second, not
+    // per line: the watch logs dozens of lines a second, and each question
+    // is a system call.
+    const std::int64_t second = utcMs / 1000;
+    const bool checkGone = second != checkedSecond_;
+    checkedSecond_ = second;
     struct stat st {};
     if (mode == 1) {
         if (::stat(path_.constData(), &st) == 0) {
@@ -75,7 +83,7 @@ void DebugLog::WriteDebugLog(const QString& message, int mode) {
         } else {
             openForAppend();
         }
-    } else if (fd_ < 0 || fileGone()) {
+    } else if (fd_ < 0 || (checkGone && fileGone())) {
         // Not open yet, or deleted while open: append to the file at its
         // path, which creates it when it is missing.
         openForAppend();
@@ -83,7 +91,7 @@ void DebugLog::WriteDebugLog(const QString& message, int mode) {
     if (fd_ < 0) {
         return;
     }
-    const QByteArray stamp = stamp_.now();
+    const QByteArray stamp = stamp_.at(utcMs);
     if (size_ > rotateAtBytes_) {
         const qint64 passed = size_;
         startNewFile();

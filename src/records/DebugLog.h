@@ -22,7 +22,8 @@ QString GetTimeStamp(const QDateTime& when);
 // The file stays open between lines and every line goes out in one write
 // without buffering in this process, so a line written is on disk even if
 // the program crashes right after, and readers see every line at once. A log
-// deleted while the program runs is created again with the next line. A log
+// deleted while the program runs is created again with the first line of the
+// next second (lines of the same second still go to the deleted file). A log
 // that grows past `rotateAtBytes` is moved to debugBackUp.txt like at a new
 // start, and the new log says so in its first line.
 class DebugLog {
@@ -52,10 +53,12 @@ private:
     QString folder_;
     QByteArray path_;        // debug.txt, encoded for the file system
     QByteArray backupPath_;  // debugBackUp.txt
+    Platform& clock_;
     LocalTimeStamp stamp_;
     std::int64_t rotateAtBytes_;
     int fd_ = -1;
-    std::int64_t size_ = 0;  // bytes in the open file
+    std::int64_t size_ = 0;                   // bytes in the open file
+    std::int64_t checkedSecond_ = INT64_MIN;  // the UTC second deletion was last asked for
 };
 
 // Collects the most recent failure of a routine that goes on past failing

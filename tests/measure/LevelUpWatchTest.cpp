@@ -94,11 +94,23 @@ TEST_F(LevelUpWatchTest, WatchesOnlyDuringARunAndOutsideCaptures) {
 TEST_F(LevelUpWatchTest, RefreshesExpAndMoneyOfTheKnownLayout) {
     run.LvNow = 12;
     run.LayoutMode = 2;
+    int reads = platform.screenReads;
     watch(QStringLiteral("3.25"), true);
     EXPECT_EQ(run.WatchExp, Currency::fromInt(325));
     EXPECT_EQ(run.ExpNow, Currency::fromInt(325));
     EXPECT_EQ(run.MoneyNow, Currency::fromInt(1000));
     EXPECT_EQ(run.LvNow, 12);
+    EXPECT_EQ(platform.screenReads - reads, 1);  // one read covers all regions
+
+    // A region placed far from the others is read on its own, and the
+    // others still read right.
+    settings.CaptureRect[1].Y += 400;
+    reads = platform.screenReads;
+    watch(QStringLiteral("3.50"), true);
+    EXPECT_EQ(run.ExpNow, Currency::fromInt(350));
+    EXPECT_EQ(run.MoneyNow, Currency::fromInt(1000));
+    EXPECT_EQ(platform.screenReads - reads, 3);
+    settings.CaptureRect[1].Y -= 400;
 
     run.LayoutMode = 0;
     run.ExpNow = Currency::fromInt(7);

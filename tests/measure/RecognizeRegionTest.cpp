@@ -156,6 +156,7 @@ TEST_F(RecognizeRegionTest, DebugModeShowsProgressAndWritesOneTrace) {
                   QStringLiteral("\r\n 認識結果:1 認識結果:2 認識結果:デリミタ\r\n"));
 
     QFile::remove(log.path());
+    platform.advance(1000);  // the log notices its deletion with the next second
     view.labels = {};
     EXPECT_EQ(read(Lv, QString()), QString());
     EXPECT_EQ(view.labels.at(Lv), QStringList({"認識中…", "NotFind"}));
@@ -164,6 +165,7 @@ TEST_F(RecognizeRegionTest, DebugModeShowsProgressAndWritesOneTrace) {
         QStringLiteral("category0 変換データ : \r\ncategory0 数値が見つかりませんでした\r\n"));
 
     QFile::remove(log.path());
+    platform.advance(1000);  // the log notices its deletion with the next second
     EXPECT_EQ(read(Exp, region(Exp, glyph(Exp, 4) + glyph(Exp, 2))), QString());
     EXPECT_TRUE(logText().endsWith(QStringLiteral(" 認識結果:4 認識結果:2 デリミタ未検出 42\r\n")));
     EXPECT_EQ(lastLabel(Exp), QStringLiteral("認識NG"));

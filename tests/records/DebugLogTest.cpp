@@ -46,8 +46,9 @@ TEST_F(DebugLogFixture, NewLogKeepsThePreviousRunAsBackup) {
 TEST_F(DebugLogFixture, LogDeletedWhileRunningIsCreatedAgainWithoutBackup) {
     log.WriteDebugLog(QStringLiteral("start"), 1);
     ASSERT_TRUE(QFile::remove(log.path()));
+    platform.advance(1000);
     log.WriteDebugLog(QStringLiteral("after delete"), 0);
-    EXPECT_EQ(debugBytes(), QByteArray("2024/05/03 14:07:09 after delete\r\n"));
+    EXPECT_EQ(debugBytes(), QByteArray("2024/05/03 14:07:10 after delete\r\n"));
     EXPECT_FALSE(QFile::exists(log.backupPath()));
 }
 

@@ -17,6 +17,7 @@ OptionFixture::OptionFixture() {
     ConfigFile(ctx, configop::Initialise);
     prompt.shown.clear();
     QFile::remove(log.path());
+    platform.advance(1000);  // the log notices its deletion with the next second
 
     OptionServices services;
     services.input = [this](const InputNumber& min, const InputNumber& max, const InputNumber& ini,

@@ -95,6 +95,10 @@ std::optional<QPoint> FakePlatform::clientOrigin(WindowId window) {
 
 bool FakePlatform::captureRegion(WindowId window, bool client, int x, int y, int width, int height,
                                  PixelBuffer& out) {
+    if (held_.copy(window, client, x, y, width, height, out)) {
+        return true;
+    }
+    ++screenReads;
     out.width = std::max(width, 0);
     out.height = std::max(height, 0);
     out.pixels.assign(static_cast<size_t>(out.width) * out.height, 0u);
@@ -120,6 +124,14 @@ bool FakePlatform::captureRegion(WindowId window, bool client, int x, int y, int
         }
     }
     return true;
+}
+
+void FakePlatform::holdArea(WindowId window, bool client, int x, int y, int width, int height) {
+    held_.release();
+    PixelBuffer pixels;
+    if (captureRegion(window, client, x, y, width, height, pixels) && window != 0) {
+        held_.hold(window, client, x, y, std::move(pixels));
+    }
 }
 
 bool FakePlatform::startDetached(const QString& program) {

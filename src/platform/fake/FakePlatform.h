@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <map>
 
+#include "platform/HeldArea.h"
 #include "platform/Platform.h"
 #include "platform/fake/FakeMouseButtons.h"
 
@@ -58,6 +59,8 @@ public:
     // title of a window it knew.
     int titleLookups = 0;
     int titleChecks = 0;
+    // How often a capture read the screen rather than a held area.
+    int screenReads = 0;
 
     WindowId findWindowByTitle(const QString& title) override;
     bool hasTitle(WindowId window, const QString& title) override;
@@ -69,6 +72,8 @@ public:
     std::optional<QPoint> clientOrigin(WindowId window) override;
     bool captureRegion(WindowId window, bool client, int x, int y, int width, int height,
                        PixelBuffer& out) override;
+    void holdArea(WindowId window, bool client, int x, int y, int width, int height) override;
+    void releaseArea() override { held_.release(); }
     void beep() override {
         ++beeps;
         beepTicks.push_back(tick_);
@@ -81,6 +86,7 @@ public:
     std::unique_ptr<MouseButtonSource> openMouseButtons(MouseButtonSource::Failure& why) override;
 
 private:
+    HeldArea held_;
     std::map<WindowId, FakeWindow> windows_;
     std::vector<WindowId> stacking_;  // bottom to top
     WindowId nextId_ = 0x100;

@@ -16,6 +16,7 @@
 #include "platform/ForegroundRule.h"
 
 // Xlib last: its macros clash with Qt names.
+#include "platform/HeldArea.h"
 #include "platform/x11/X11ErrorTrap.h"
 #include "platform/x11/X11ScreenReader.h"
 #include "platform/x11/X11WindowTree.h"
@@ -37,6 +38,7 @@ struct X11Platform::Impl : WindowTreeQueries {
     x11::X11Atoms atoms;
     std::unique_ptr<x11::X11WindowTree> tree;
     std::unique_ptr<x11::X11ScreenReader> screen;
+    HeldArea held;
     // Whether an EWMH window manager runs, asked again after WmRecheckMs, so
     // that the foreground check costs one property read per call.
     static constexpr std::uint32_t WmRecheckMs = 10000;
@@ -231,6 +233,9 @@ std::optional<QPoint> X11Platform::clientOrigin(WindowId window) {
 
 bool X11Platform::captureRegion(WindowId window, bool client, int x, int y, int width, int height,
                                 PixelBuffer& out) {
+    if (d->held.copy(window, client, x, y, width, height, out)) {
+        return true;
+    }
     out.width = std::max(width, 0);
     out.height = std::max(height, 0);
     // Each side is checked on its own: a zero height must not let a
@@ -256,6 +261,18 @@ bool X11Platform::captureRegion(WindowId window, bool client, int x, int y, int 
         origin = *found;
     }
     return d->screen->read(origin.x + x, origin.y + y, out);
+}
+
+void X11Platform::holdArea(WindowId window, bool client, int x, int y, int width, int height) {
+    d->held.release();
+    PixelBuffer pixels;
+    if (window != 0 && captureRegion(window, client, x, y, width, height, pixels)) {
+        d->held.hold(window, client, x, y, std::move(pixels));
+    }
+}
+
+void X11Platform::releaseArea() {
+    d->held.release();
 }
 
 void X11Platform::beep() {

@@ -37,6 +37,8 @@ public:
     std::optional<QPoint> clientOrigin(WindowId window) override;
     bool captureRegion(WindowId window, bool client, int x, int y, int width, int height,
                        PixelBuffer& out) override;
+    void holdArea(WindowId window, bool client, int x, int y, int width, int height) override;
+    void releaseArea() override;
     void beep() override;
     bool startDetached(const QString& program) override;
     bool openWithDesktop(const QString& pathOrUrl) override;
