@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "measure/CaptureNotices.h"
 #include "measure/GameWindow.h"
 #include "measure/ResultPanel.h"
 #include "settings/Settings.h"
@@ -30,6 +31,8 @@ struct RunState {
     std::array<QString, RegionCount> PixelString{};
     // The game window found last, checked before the window tree is walked.
     GameWindowCache GameWindow;
+    // What the popup has told about the game window during this run.
+    CaptureNotices Notices;
 
     // Measuring run and suspension.
     QString LogStartStamp;  // "yyyymmddhhmm" while a run is active, else empty

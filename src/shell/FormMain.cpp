@@ -27,6 +27,7 @@
 #include "shell/EnvironmentReport.h"
 #include "shell/EnvironmentSource.h"
 #include "shell/FormMainGeometry.h"
+#include "shell/MainWindowStart.h"
 #include "util/AppContext.h"
 #include "util/FormVersion.h"
 #include "util/Launcher.h"
@@ -156,6 +157,7 @@ void FormMain::Load() {
         }
     }
     applyRememberedWindowRect();
+    PlaceMainWindowOnStart(*this, ctx_);
     show();
     // Showing the window lays it out by the resize rules, before the
     // gestures, timers and graph buffer are set up.

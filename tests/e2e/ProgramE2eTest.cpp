@@ -13,6 +13,9 @@
 #include "support/TextLines.h"
 #include "util/Cp932.h"
 
+// Xlib last: its macros clash with Qt names.
+#include <X11/Xlib.h>
+
 namespace bm {
 namespace {
 
@@ -189,6 +192,68 @@ TEST(ProgramAgainstStandIn, CompactViewLeavesTheCaptureRegionsAndTheClassicSetti
     EXPECT_FALSE(extra.contains(QStringLiteral("X=%1\n").arg(regions[0].x())) &&
                  extra.contains(QStringLiteral("Y=%1\n").arg(regions[0].y())))
         << extra.toStdString();
+}
+
+// Opened for the first time the main window keeps off the status bar; a
+// window laid over the status bar afterwards is reported, once in the debug
+// log and in the popup, and its captures do not count as failed reads.
+TEST(ProgramAgainstStandIn, OpensOffTheStatusBarAndReportsAWindowOverIt) {
+    test::SimProcess sim{{QStringLiteral("--pos"), QStringLiteral("40,40")}};
+    ASSERT_TRUE(sim.ready()) << sim.errors().toStdString();
+    test::ProgramHarness program;
+    ASSERT_TRUE(program.ready());
+    Settings s = program.standInSettings();
+    s.AutoStart = true;
+    s.StartDelay = 0;
+    s.ShotCheckEnabled = false;
+    ASSERT_TRUE(program.writeSettings(s));
+    ASSERT_TRUE(program.start()) << program.output().toStdString();
+    X11Platform& x = program.x11();
+    const std::vector<QRect> regions =
+        CaptureRectsOnScreen(x, x.findWindowByTitle(s.SearchWindowName), s);
+    ASSERT_FALSE(regions.empty());
+    const auto main = x.windowRect(program.mainWindow());
+    ASSERT_TRUE(main.has_value());
+    const QRect mainRect(main->left, main->top, main->width(), main->height());
+    for (const QRect& r : regions) {
+        EXPECT_FALSE(r.intersects(mainRect)) << mainRect.x() << "," << mainRect.y();
+    }
+    ASSERT_TRUE(program.activate(GameTitle));
+
+    // An unmanaged window lies over the whole status bar without taking the focus.
+    QRect bar;
+    for (const QRect& r : regions) {
+        bar |= r;
+    }
+    Display* d = x.display();
+    XSetWindowAttributes a{};
+    a.override_redirect = True;
+    a.background_pixel = WhitePixel(d, DefaultScreen(d));
+    const Window cover = XCreateWindow(d, DefaultRootWindow(d), bar.x(), bar.y(), bar.width(),
+                                       bar.height(), 0, CopyFromParent, InputOutput, CopyFromParent,
+                                       CWOverrideRedirect | CWBackPixel, &a);
+    XMapRaised(d, cover);
+    XSync(d, False);
+
+    const QString covered = QStringLiteral("Capture Region Covered By Another Window ");
+    ASSERT_TRUE(program.waitForLog(covered, 45000))
+        << program.logMessages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(
+        test::waitUntil([&] { return x.findWindowByTitle(QStringLiteral("エラー")) != 0; }, 5000));
+    const auto captures = [&] {
+        return program.logMessages().count(QStringLiteral("CaptureImage7"));
+    };
+    const int seen = captures();
+    ASSERT_TRUE(test::waitUntil([&] { return captures() > seen; }, 30000));
+    EXPECT_EQ(program.logMessages().count(covered), 1);
+    EXPECT_TRUE(program.logMessages().filter(QStringLiteral("misstep")).isEmpty());
+    EXPECT_TRUE(program.payRecordFiles().isEmpty());
+
+    // Uncovered, the next capture measures.
+    XDestroyWindow(d, cover);
+    XSync(d, False);
+    EXPECT_TRUE(test::waitUntil([&] { return !program.payRecordFiles().isEmpty(); }, 30000));
+    ASSERT_TRUE(program.close()) << program.output().toStdString();
 }
 
 }  // namespace

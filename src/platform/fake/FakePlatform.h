@@ -65,6 +65,9 @@ public:
     WindowId findWindowByTitle(const QString& title) override;
     bool hasTitle(WindowId window, const QString& title) override;
     WindowId foregroundWindow() override { return foreground_; }
+    QString windowTitle(WindowId window) override;
+    // Covered by any window added after `window` whose frame overlaps.
+    bool clientRectCovered(WindowId window, const QRect& rect) override;
     std::optional<WindowRect> windowRect(WindowId window) override;
     std::optional<QPoint> clientOrigin(WindowId window) override;
     bool captureRegion(WindowId window, bool client, int x, int y, int width, int height,
