@@ -8,6 +8,7 @@
 #include "measure/MeasureStep.h"
 #include "measure/RegionReading.h"
 #include "measure/RunState.h"
+#include "measure/WineFrame.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 #include "settings/Settings.h"
@@ -192,8 +193,15 @@ void CaptureImage(MeasureContext& m) {
 
     log(m, QStringLiteral("CaptureImage5-1"));
     const int layout = run.LayoutMode;
-    run.LvNow = LevelFromResult(ReadRegion(m, game, 0, 0));
-    readExpAndMoney(m, game);
+    const auto readAll = [&] {
+        run.LvNow = LevelFromResult(ReadRegion(m, game, 0, 0));
+        readExpAndMoney(m, game);
+        return run.LvNow >= 0 && isRead(run.ExpNow) && isRead(run.MoneyNow);
+    };
+    // Nothing read at all: perhaps Wine draws the game's frame inside its window.
+    if (!readAll() && run.LvNow < 0 && !isRead(run.ExpNow) && !isRead(run.MoneyNow)) {
+        TryWineFrameShift(m, game, readAll);
+    }
 
     run.CaptureBusy = false;
     log(m, QStringLiteral("CaptureImage7"));

@@ -31,6 +31,9 @@ struct RunState {
     std::array<QString, RegionCount> PixelString{};
     // The game window found last, checked before the window tree is walked.
     GameWindowCache GameWindow;
+    // The player has been asked once whether to shift the regions by Wine's
+    // own window frame.
+    bool WineFrameAsked = false;
     // What the popup has told about the game window during this run.
     CaptureNotices Notices;
 

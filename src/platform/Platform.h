@@ -29,6 +29,16 @@ struct WindowRect {
     bool operator==(const WindowRect&) const = default;
 };
 
+// How a top-level window is framed: the WM_CLASS its program gave it
+// (instance and class names), whether the window manager draws a frame
+// around it, and the desktop's scale (1.0 at 96 dpi).
+struct WindowFraming {
+    QString instanceName;
+    QString className;
+    bool decoratedByWindowManager = false;
+    double scale = 1.0;
+};
+
 // Why a window is, or is not, the foreground window.
 enum class ForegroundReason {
     InFront,
@@ -110,6 +120,12 @@ public:
     // Top-left corner of the window's client area on the screen; nullopt
     // when the window is gone or the platform cannot tell.
     virtual std::optional<QPoint> clientOrigin(WindowId window) {
+        (void)window;
+        return std::nullopt;
+    }
+    // How the window is framed; nullopt when the window is gone or the
+    // platform cannot tell.
+    virtual std::optional<WindowFraming> windowFraming(WindowId window) {
         (void)window;
         return std::nullopt;
     }

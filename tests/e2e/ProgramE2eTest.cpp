@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QThread>
 
+#include "PayRecordLines.h"
 #include "ProgramHarness.h"
 #include "SimProcess.h"
 #include "measure/MiniViewPlacement.h"
@@ -23,26 +24,6 @@ using test::inOrder;
 
 const QString GameTitle = QStringLiteral("LaTale Client");
 
-// A column of the text pay record: the value right-aligned, one blank after.
-QString column(const QString& value, int width) {
-    return value.rightJustified(width - 1) + QLatin1Char(' ');
-}
-
-// The record line after the stand-in went from 57 / 12.34 % / 1,234,567 to
-// 57 / 15.00 % / 1,240,000, `seconds` after the first capture, without
-// its leading time: the capture timer's ten-second steps decide the exact
-// interval.
-QString recordAfter(int seconds) {
-    const QString sep = QStringLiteral("  ");
-    const QString minutes = QString::number((seconds / 6) / 10.0, 'f', 1);
-    const QString expRate = QString::number(2.66 * 3600 / seconds, 'f', 2);
-    const QString moneyRate = QString::number(5433 * 3.6 / seconds, 'f', 2);
-    return sep + column(QStringLiteral("57"), 6) + sep + column(QStringLiteral("15.00"), 11) + sep +
-           column(QStringLiteral("1,240,000"), 16) + sep + column(QStringLiteral("2.66"), 11) +
-           sep + column(QStringLiteral("5,433"), 17) + sep + column(minutes, 9) + sep +
-           column(expRate, 13) + sep + column(moneyRate, 14);
-}
-
 TEST(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
     test::SimProcess sim{{QStringLiteral("--pos"), QStringLiteral("40,40"), QStringLiteral("--lv"),
                           QStringLiteral("57"), QStringLiteral("--exp"), QStringLiteral("12.34"),
@@ -51,17 +32,9 @@ TEST(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
     test::ProgramHarness program;
     ASSERT_TRUE(program.ready());
 
-    Settings s = program.standInSettings();
-    s.CaptureInterval = 1;
-    s.AutoStart = true;
-    s.StartDelay = 0;
-    s.GraphShow = true;
-    s.PayRecordCsv = false;
-    s.PayRecordMonthly = false;
-    s.ShotCheckEnabled = false;
     // Below the stand-in, so the main window never covers it.
-    s.WindowLeft = 10;
-    s.WindowTop = 240;
+    Settings s = program.autoRunSettings(240);
+    s.GraphShow = true;
     ASSERT_TRUE(program.writeSettings(s));
 
     ASSERT_TRUE(program.start()) << program.output().toStdString();
@@ -105,11 +78,7 @@ TEST(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
     ASSERT_TRUE(line.endsWith(QStringLiteral("\r\n")));
     const QDateTime when = QDateTime::fromString(line.left(11), QStringLiteral("MM/dd HH:mm"));
     EXPECT_TRUE(when.isValid()) << line.toStdString();
-    QStringList candidates;
-    for (int seconds = 50; seconds <= 85; ++seconds) {
-        candidates << recordAfter(seconds) + QStringLiteral("\r\n");
-    }
-    EXPECT_TRUE(candidates.contains(line.mid(11))) << line.toStdString();
+    EXPECT_TRUE(test::recordLinesAfter(50, 85).contains(line.mid(11))) << line.toStdString();
     // Every byte is the encoding of the text (the Japanese header included).
     EXPECT_EQ(cp932::encode(cp932::decode(bytes)), bytes);
 

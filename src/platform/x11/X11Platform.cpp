@@ -19,6 +19,7 @@
 #include "platform/HeldArea.h"
 #include "platform/x11/X11ErrorTrap.h"
 #include "platform/x11/X11ScreenReader.h"
+#include "platform/x11/X11WindowFraming.h"
 #include "platform/x11/X11WindowTree.h"
 
 namespace bm {
@@ -229,6 +230,10 @@ std::optional<QPoint> X11Platform::clientOrigin(WindowId window) {
         return std::nullopt;
     }
     return QPoint(static_cast<int>(origin->x), static_cast<int>(origin->y));
+}
+
+std::optional<WindowFraming> X11Platform::windowFraming(WindowId window) {
+    return isOpen() ? x11::readWindowFraming(d->display.get(), window) : std::nullopt;
 }
 
 bool X11Platform::captureRegion(WindowId window, bool client, int x, int y, int width, int height,

@@ -35,6 +35,7 @@ public:
     bool clientRectCovered(WindowId window, const QRect& rect) override;
     std::optional<WindowRect> windowRect(WindowId window) override;
     std::optional<QPoint> clientOrigin(WindowId window) override;
+    std::optional<WindowFraming> windowFraming(WindowId window) override;
     bool captureRegion(WindowId window, bool client, int x, int y, int width, int height,
                        PixelBuffer& out) override;
     void holdArea(WindowId window, bool client, int x, int y, int width, int height) override;
