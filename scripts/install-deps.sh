@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the demo need;
+# Installs the Debian packages the build, the tests and the demo need
+# (Wine and mingw-w64 for the tests under Wine);
 # with --fuzz also clang and its libFuzzer runtime for scripts/fuzz.sh.
 # Does nothing when everything is already there.
 set -euo pipefail
@@ -13,6 +14,8 @@ packages=(
   fonts-ipafont-gothic
   qt6-image-formats-plugins
   desktop-file-utils appstream dpkg-dev file
+  # The Win32 stand-in and the tests under Wine (the 64-bit loader only).
+  g++-mingw-w64-x86-64 wine wine64
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev)

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "app/CaptureNotices.h"
 #include "app/Currency.h"
 #include "app/GameWindow.h"
 #include "app/ResultPanel.h"
@@ -34,6 +35,11 @@ struct RunState {
     std::array<QString, RegionCount> PixelString{};
     // The game window found last, checked before the window tree is walked.
     GameWindowCache GameWindow;
+    // The player has been asked once whether to shift the regions by Wine's
+    // own window frame.
+    bool WineFrameAsked = false;
+    // What the popup has told about the game window during this run.
+    CaptureNotices Notices;
 
     // Measuring run and suspension.
     QString LogStartStamp;  // "yyyymmddhhmm" while a run is active, else empty

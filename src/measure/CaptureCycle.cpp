@@ -5,9 +5,11 @@
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "capture/RegionCapture.h"
+#include "measure/CaptureNoticeRules.h"
 #include "measure/GraphSink.h"
 #include "measure/MeasureStep.h"
 #include "measure/RegionReading.h"
+#include "measure/WineFrame.h"
 #include "platform/Platform.h"
 #include "records/DebugLog.h"
 
@@ -120,10 +122,11 @@ void reportMissingWindow(MeasureContext& m) {
     RunState& run = m.app.run;
     const Settings& s = m.app.settings;
     log(m, QStringLiteral("CaptureImage1"));
-    if (!run.PopupShown && !m.view.inputDialogOpen()) {
+    if (PopupFreeForMissingWindow(m) && !m.view.inputDialogOpen()) {
         m.view.showPopupMessage(s.SearchWindowName + QStringLiteral("が起動していません"),
                                 QStringLiteral("エラー"), 14);
         run.PopupShown = true;
+        run.Notices.showing = CaptureNotices::Showing::None;
     }
     if (run.LogStartStamp.isEmpty() && run.DebugMode) {
         log(m,
@@ -168,16 +171,16 @@ void CaptureImage(MeasureContext& m) {
         return;
     }
     log(m, QStringLiteral("CaptureImage2"));
-    if (run.PopupShown) {
-        m.view.hidePopupMessage();
-        run.PopupShown = false;
-    }
+    HidePopupOnWindowFound(m);
     log(m, QStringLiteral("CaptureImage3"));
 
-    if (!platform.isForeground(game)) {
+    const ForegroundVerdict front = platform.checkForeground(game);
+    if (!front.inFront()) {
         postponeForBackground(m);
+        NoteBackground(m, front);
         return;
     }
+    NoteInFront(m);
     run.BackgroundCount = 0;
     log(m, QStringLiteral("CaptureImage4"));
     run.CaptureBusy = true;
@@ -189,12 +192,22 @@ void CaptureImage(MeasureContext& m) {
     }
 
     log(m, QStringLiteral("CaptureImage5-1"));
-    run.LvNow = LevelFromResult(ReadRegion(m, game, 0, 0));
-    readExpAndMoney(m, game);
+    const Layout layout = run.LayoutMode;
+    const auto readAll = [&] {
+        run.LvNow = LevelFromResult(ReadRegion(m, game, 0, 0));
+        readExpAndMoney(m, game);
+        return run.LvNow >= 0 && isRead(run.ExpNow) && isRead(run.MoneyNow);
+    };
+    // Nothing read at all: perhaps Wine draws the game's frame inside its window.
+    if (!readAll() && run.LvNow < 0 && !isRead(run.ExpNow) && !isRead(run.MoneyNow)) {
+        TryWineFrameShift(m, game, readAll);
+    }
 
     run.CaptureBusy = false;
     log(m, QStringLiteral("CaptureImage7"));
-    MeasureStep(m);
+    if (!CheckCoveredRegions(m, game, layout)) {
+        MeasureStep(m);
+    }
     log(m, QStringLiteral("CaptureImage8"));
 }
 

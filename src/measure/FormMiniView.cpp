@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "measure/MiniViewPlacement.h"
+#include "app/MiniViewPlacement.h"
 #include "measure/RunFiguresText.h"
 #include "measure/RunStats.h"
 

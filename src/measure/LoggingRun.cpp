@@ -54,6 +54,7 @@ void startRun(MeasureContext& m) {
     checkRecordFolder(m);
     run.PayRecordPending.clear();
     run.PayRecordPopupShown = false;
+    run.Notices = {};
     m.view.setRunMenu(false, QStringLiteral("ロギング"), true);
     if (s.AutoRunEnabled[0]) {
         launch(m, s.AutoRunPath[0]);

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QTimeZone>
 #include <cstdint>
@@ -26,6 +27,36 @@ struct WindowRect {
     int width() const { return right - left; }
     int height() const { return bottom - top; }
     bool operator==(const WindowRect&) const = default;
+};
+
+// How a top-level window is framed: the WM_CLASS its program gave it
+// (instance and class names), whether the window manager draws a frame
+// around it, and the desktop's scale (1.0 at 96 dpi).
+struct WindowFraming {
+    QString instanceName;
+    QString className;
+    bool decoratedByWindowManager = false;
+    double scale = 1.0;
+};
+
+// Why a window is, or is not, the foreground window.
+enum class ForegroundReason {
+    InFront,
+    // The window manager names another window as the active one.
+    OtherWindowActive,
+    // No active window is named and the input focus is on another window,
+    // or on none.
+    FocusElsewhere,
+    // The focus follows the pointer (no window manager), and the pointer is
+    // over another window.
+    PointerElsewhere,
+};
+
+struct ForegroundVerdict {
+    ForegroundReason reason = ForegroundReason::FocusElsewhere;
+    // The window in front instead, when the platform knows it; else 0.
+    WindowId other = 0;
+    bool inFront() const { return reason == ForegroundReason::InFront; }
 };
 
 // Captured pixels, rows top to bottom without gaps; each pixel holds blue in
@@ -62,11 +93,39 @@ public:
     virtual bool isForeground(WindowId window) {
         return window != 0 && foregroundWindow() == window;
     }
+    // Whether `window` is the foreground window, and if not, why.
+    virtual ForegroundVerdict checkForeground(WindowId window) {
+        const WindowId front = foregroundWindow();
+        if (window != 0 && front == window) {
+            return {ForegroundReason::InFront, 0};
+        }
+        return {front == 0 ? ForegroundReason::FocusElsewhere : ForegroundReason::OtherWindowActive,
+                front};
+    }
+    // The title of any window; empty when it has none or is gone.
+    virtual QString windowTitle(WindowId window) {
+        (void)window;
+        return {};
+    }
+    // True when another top-level window lies over part of `rect` (client
+    // coordinates of `window`), so that the screen there does not show the
+    // window's own pixels.
+    virtual bool clientRectCovered(WindowId window, const QRect& rect) {
+        (void)window;
+        (void)rect;
+        return false;
+    }
     // Outer rectangle (frame included); nullopt when the window is gone.
     virtual std::optional<WindowRect> windowRect(WindowId window) = 0;
     // Top-left corner of the window's client area on the screen; nullopt
     // when the window is gone or the platform cannot tell.
     virtual std::optional<QPoint> clientOrigin(WindowId window) {
+        (void)window;
+        return std::nullopt;
+    }
+    // How the window is framed; nullopt when the window is gone or the
+    // platform cannot tell.
+    virtual std::optional<WindowFraming> windowFraming(WindowId window) {
         (void)window;
         return std::nullopt;
     }

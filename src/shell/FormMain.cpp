@@ -17,6 +17,7 @@
 #include "records/DebugLog.h"
 #include "shell/EnvironmentReport.h"
 #include "shell/FormMainGeometry.h"
+#include "shell/MainWindowStart.h"
 #include "util/PopupMessage.h"
 #include "util/RandomTools.h"
 
@@ -71,6 +72,7 @@ void FormMain::Load() {
         }
     }
     applyRememberedWindowRect();
+    PlaceMainWindowOnStart(*this, ctx_);
     show();
     // Showing the window lays it out by the resize rules, before the
     // gestures, timers and graph buffer are set up.

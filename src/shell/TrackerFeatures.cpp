@@ -9,11 +9,11 @@
 
 #include "app/AppContext.h"
 #include "app/GameWindow.h"
+#include "app/MiniViewPlacement.h"
 #include "app/PathUtil.h"
 #include "app/RunState.h"
 #include "capture/ReviewFolder.h"
 #include "measure/FormMiniView.h"
-#include "measure/MiniViewPlacement.h"
 #include "measure/RunFiguresText.h"
 #include "platform/Platform.h"
 #include "settings/ExtraSettings.h"

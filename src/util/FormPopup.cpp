@@ -20,6 +20,7 @@ FormPopup::FormPopup(AppContext& ctx, WaitFunction wait)
           WaitMilliseconds(platform, ms);
       })) {
     setObjectName(QStringLiteral("FormPopup"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(QStringLiteral("メッセージ"));
     lblPopUpMsg_ = new QLabel(this);
     lblPopUpMsg_->setObjectName(QStringLiteral("lblPopUpMsg"));

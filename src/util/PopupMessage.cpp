@@ -1,6 +1,7 @@
 #include "util/PopupMessage.h"
 
 #include "app/AppContext.h"
+#include "app/MiniViewPlacement.h"
 #include "app/RunState.h"
 
 namespace bm {
@@ -17,6 +18,17 @@ void PopupMessage::ShowPopupMessage(const QString& message, const QString& title
     form_->setWindowTitle(title.isEmpty() ? QStringLiteral("メッセージ ") : title);
     form_->setMessageFontSize(fontSize);
     form_->setMessage(message);
+    // The popup is read while the game runs: it must neither lie over the
+    // game's capture regions (it would spoil the reads it may be reporting)
+    // nor take the keyboard from the game.
+    const std::vector<QRect> regions =
+        CaptureRectsOnScreen(ctx_.platform, ctx_.run.GameWindow.window, ctx_.settings);
+    if (!regions.empty()) {
+        const QRect outer(form_->pos(), form_->frameGeometry().size().expandedTo(form_->size()));
+        if (const QPoint to = MoveOffRects(outer, regions, QRect()); to != outer.topLeft()) {
+            form_->move(to);
+        }
+    }
     form_->show();
     ctx_.run.PopupShown = true;
 }

@@ -22,4 +22,8 @@ WindowId waitForWindow(Platform& platform, const QString& title) {
     return id;
 }
 
+bool windowManagerRuns() {
+    return qEnvironmentVariable("BM_TEST_WM", QStringLiteral("none")) != QLatin1String("none");
+}
+
 }  // namespace bm::test

@@ -18,4 +18,8 @@ bool eventually(const std::function<bool()>& condition, int timeoutMs = PollMs);
 // not appear in time.
 WindowId waitForWindow(Platform& platform, const QString& title);
 
+// True when the test runs under a window manager (BM_TEST_WM, set by
+// with-xvfb.sh, is not "none").
+bool windowManagerRuns();
+
 }  // namespace bm::test

@@ -5,13 +5,17 @@
 #include <QSet>
 #include <QThread>
 
+#include "PayRecordLines.h"
 #include "ProgramHarness.h"
 #include "SimProcess.h"
 #include "app/Cp932.h"
-#include "measure/MiniViewPlacement.h"
+#include "app/MiniViewPlacement.h"
 #include "platform/x11/X11Platform.h"
 #include "support/TempFolder.h"
 #include "support/TextLines.h"
+
+// Xlib last: its macros clash with Qt names.
+#include <X11/Xlib.h>
 
 namespace bm {
 namespace {
@@ -19,26 +23,6 @@ namespace {
 using test::inOrder;
 
 const QString GameTitle = QStringLiteral("LaTale Client");
-
-// A column of the text pay record: the value right-aligned, one blank after.
-QString column(const QString& value, int width) {
-    return value.rightJustified(width - 1) + QLatin1Char(' ');
-}
-
-// The record line after the stand-in went from 57 / 12.34 % / 1,234,567 to
-// 57 / 15.00 % / 1,240,000, `seconds` after the first capture, without
-// its leading time: the capture timer's ten-second steps decide the exact
-// interval.
-QString recordAfter(int seconds) {
-    const QString sep = QStringLiteral("  ");
-    const QString minutes = QString::number((seconds / 6) / 10.0, 'f', 1);
-    const QString expRate = QString::number(2.66 * 3600 / seconds, 'f', 2);
-    const QString moneyRate = QString::number(5433 * 3.6 / seconds, 'f', 2);
-    return sep + column(QStringLiteral("57"), 6) + sep + column(QStringLiteral("15.00"), 11) + sep +
-           column(QStringLiteral("1,240,000"), 16) + sep + column(QStringLiteral("2.66"), 11) +
-           sep + column(QStringLiteral("5,433"), 17) + sep + column(minutes, 9) + sep +
-           column(expRate, 13) + sep + column(moneyRate, 14);
-}
 
 TEST(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
     test::SimProcess sim{{QStringLiteral("--pos"), QStringLiteral("40,40"), QStringLiteral("--lv"),
@@ -48,17 +32,9 @@ TEST(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
     test::ProgramHarness program;
     ASSERT_TRUE(program.ready());
 
-    Settings s = program.standInSettings();
-    s.CaptureInterval = 1;
-    s.AutoStart = true;
-    s.StartDelay = 0;
-    s.GraphShow = true;
-    s.PayRecordCsv = false;
-    s.PayRecordMonthly = false;
-    s.ShotCheckEnabled = false;
     // Below the stand-in, so the main window never covers it.
-    s.WindowLeft = 10;
-    s.WindowTop = 240;
+    Settings s = program.autoRunSettings(240);
+    s.GraphShow = true;
     ASSERT_TRUE(program.writeSettings(s));
 
     ASSERT_TRUE(program.start()) << program.output().toStdString();
@@ -102,11 +78,7 @@ TEST(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
     ASSERT_TRUE(line.endsWith(QStringLiteral("\r\n")));
     const QDateTime when = QDateTime::fromString(line.left(11), QStringLiteral("MM/dd HH:mm"));
     EXPECT_TRUE(when.isValid()) << line.toStdString();
-    QStringList candidates;
-    for (int seconds = 50; seconds <= 85; ++seconds) {
-        candidates << recordAfter(seconds) + QStringLiteral("\r\n");
-    }
-    EXPECT_TRUE(candidates.contains(line.mid(11))) << line.toStdString();
+    EXPECT_TRUE(test::recordLinesAfter(50, 85).contains(line.mid(11))) << line.toStdString();
     // Every byte is the encoding of the text (the Japanese header included).
     EXPECT_EQ(cp932::encode(cp932::decode(bytes)), bytes);
 
@@ -189,6 +161,68 @@ TEST(ProgramAgainstStandIn, CompactViewLeavesTheCaptureRegionsAndTheClassicSetti
     EXPECT_FALSE(extra.contains(QStringLiteral("X=%1\n").arg(regions[0].x())) &&
                  extra.contains(QStringLiteral("Y=%1\n").arg(regions[0].y())))
         << extra.toStdString();
+}
+
+// Opened for the first time the main window keeps off the status bar; a
+// window laid over the status bar afterwards is reported, once in the debug
+// log and in the popup, and its captures do not count as failed reads.
+TEST(ProgramAgainstStandIn, OpensOffTheStatusBarAndReportsAWindowOverIt) {
+    test::SimProcess sim{{QStringLiteral("--pos"), QStringLiteral("40,40")}};
+    ASSERT_TRUE(sim.ready()) << sim.errors().toStdString();
+    test::ProgramHarness program;
+    ASSERT_TRUE(program.ready());
+    Settings s = program.standInSettings();
+    s.AutoStart = true;
+    s.StartDelay = 0;
+    s.ShotCheckEnabled = false;
+    ASSERT_TRUE(program.writeSettings(s));
+    ASSERT_TRUE(program.start()) << program.output().toStdString();
+    X11Platform& x = program.x11();
+    const std::vector<QRect> regions =
+        CaptureRectsOnScreen(x, x.findWindowByTitle(s.SearchWindowName), s);
+    ASSERT_FALSE(regions.empty());
+    const auto main = x.windowRect(program.mainWindow());
+    ASSERT_TRUE(main.has_value());
+    const QRect mainRect(main->left, main->top, main->width(), main->height());
+    for (const QRect& r : regions) {
+        EXPECT_FALSE(r.intersects(mainRect)) << mainRect.x() << "," << mainRect.y();
+    }
+    ASSERT_TRUE(program.activate(GameTitle));
+
+    // An unmanaged window lies over the whole status bar without taking the focus.
+    QRect bar;
+    for (const QRect& r : regions) {
+        bar |= r;
+    }
+    Display* d = x.display();
+    XSetWindowAttributes a{};
+    a.override_redirect = True;
+    a.background_pixel = WhitePixel(d, DefaultScreen(d));
+    const Window cover = XCreateWindow(d, DefaultRootWindow(d), bar.x(), bar.y(), bar.width(),
+                                       bar.height(), 0, CopyFromParent, InputOutput, CopyFromParent,
+                                       CWOverrideRedirect | CWBackPixel, &a);
+    XMapRaised(d, cover);
+    XSync(d, False);
+
+    const QString covered = QStringLiteral("Capture Region Covered By Another Window ");
+    ASSERT_TRUE(program.waitForLog(covered, 45000))
+        << program.logMessages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(
+        test::waitUntil([&] { return x.findWindowByTitle(QStringLiteral("エラー")) != 0; }, 5000));
+    const auto captures = [&] {
+        return program.logMessages().count(QStringLiteral("CaptureImage7"));
+    };
+    const int seen = captures();
+    ASSERT_TRUE(test::waitUntil([&] { return captures() > seen; }, 30000));
+    EXPECT_EQ(program.logMessages().count(covered), 1);
+    EXPECT_TRUE(program.logMessages().filter(QStringLiteral("misstep")).isEmpty());
+    EXPECT_TRUE(program.payRecordFiles().isEmpty());
+
+    // Uncovered, the next capture measures.
+    XDestroyWindow(d, cover);
+    XSync(d, False);
+    EXPECT_TRUE(test::waitUntil([&] { return !program.payRecordFiles().isEmpty(); }, 30000));
+    ASSERT_TRUE(program.close()) << program.output().toStdString();
 }
 
 }  // namespace

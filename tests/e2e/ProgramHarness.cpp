@@ -82,6 +82,20 @@ Settings ProgramHarness::standInSettings() const {
     return bm::standInSettings(programFolder());
 }
 
+Settings ProgramHarness::autoRunSettings(int windowTop) const {
+    Settings s = standInSettings();
+    s.CaptureInterval = 1;
+    s.AutoStart = true;
+    s.StartDelay = 0;
+    s.GraphShow = false;
+    s.PayRecordCsv = false;
+    s.PayRecordMonthly = false;
+    s.ShotCheckEnabled = false;
+    s.WindowLeft = 10;
+    s.WindowTop = windowTop;
+    return s;
+}
+
 bool ProgramHarness::writeSettings(const Settings& settings) {
     return writeSettingsFile(programFolder(), settings);
 }

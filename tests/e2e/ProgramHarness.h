@@ -39,6 +39,11 @@ public:
     // The settings the stand-in is measured with, records kept in the
     // program folder; adjust them and pass them to writeSettings.
     Settings standInSettings() const;
+    // Those settings for a measuring run that starts by itself: a capture a
+    // minute (the first 15 s after the start), a text pay record without
+    // month folders, no shots, no graph, and the main window at
+    // (10, windowTop), clear of the stand-in.
+    Settings autoRunSettings(int windowTop) const;
     bool writeSettings(const Settings& settings);
 
     // Starts the program; waits until it has logged "Program StartUp Complete ".

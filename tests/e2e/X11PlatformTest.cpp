@@ -21,12 +21,9 @@ using test::eventually;
 using test::SimLayout;
 using test::SimProcess;
 using test::waitForWindow;
+using test::windowManagerRuns;
 
 const QString GameTitle = QStringLiteral("LaTale Client");
-
-bool windowManagerRuns() {
-    return qEnvironmentVariable("BM_TEST_WM", QStringLiteral("none")) != QLatin1String("none");
-}
 
 // Column words a figure must show, built from the reference patterns and
 // the stand-in's documented layout: one background column, then each glyph

@@ -5,8 +5,8 @@
 #include <QMouseEvent>
 
 #include "MeasureFixture.h"
+#include "app/MiniViewPlacement.h"
 #include "measure/FormMiniView.h"
-#include "measure/MiniViewPlacement.h"
 #include "measure/RunStats.h"
 
 namespace bm::test {

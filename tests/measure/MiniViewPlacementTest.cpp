@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "MeasureFixture.h"
-#include "measure/MiniViewPlacement.h"
+#include "app/MiniViewPlacement.h"
 
 namespace bm::test {
 

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 #include <QCoreApplication>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 
@@ -11,6 +12,8 @@ namespace bm::sim {
 
 namespace {
 const QSize ThiefSize(160, 60);
+const QPoint DesktopInset(20, 20);
+constexpr int FocusAgainMs = 300;
 constexpr int ThiefDistance = 20;
 }  // namespace
 
@@ -76,11 +79,46 @@ void SimController::start() {
     window_ = std::make_unique<SimWindow>(options_.title, renderStatusBar(state_));
     connect(window_.get(), &SimWindow::firstPainted, this,
             [this]() { say(QStringLiteral("ready")); });
+    if (options_.desktopSize.isValid()) {
+        QImage teal(options_.desktopSize, QImage::Format_RGB32);
+        teal.fill(QColor(0, 128, 128));
+        desktop_ = std::make_unique<SimWindow>(QStringLiteral("Default - Wine desktop"), teal);
+        desktop_->move(options_.position);
+        // A native child window of its own, named like the game window.
+        window_->setParent(desktop_.get());
+        window_->setAttribute(Qt::WA_NativeWindow);
+        window_->move(DesktopInset);
+        desktop_->show();
+        window_->windowHandle()->setTitle(options_.title);
+        desktop_->raise();
+        desktop_->activateWindow();
+        schedule();
+        return;
+    }
+    if (options_.unmanaged) {
+        window_->setWindowFlag(Qt::X11BypassWindowManagerHint);
+    }
     window_->move(options_.position);
     window_->show();
     window_->raise();
     window_->activateWindow();
     schedule();
+}
+
+void SimController::activateStatusBar() {
+    SimWindow* top = desktop_ ? desktop_.get() : window_.get();
+    top->raise();
+    top->activateWindow();
+    if (options_.unmanaged) {
+        // A window manager that loses its focused window (the thief hidden
+        // just now) gives the focus to a window of its own a moment later;
+        // an unmanaged window takes it back as a click on it would.
+        QTimer::singleShot(FocusAgainMs, this, [this] {
+            if (window_) {
+                window_->activateWindow();
+            }
+        });
+    }
 }
 
 void SimController::schedule() {
@@ -116,7 +154,10 @@ void SimController::apply(const SimCommand& command) {
                     grey.fill(QColor(120, 120, 120));
                     thief_ = std::make_unique<SimWindow>(options_.thiefTitle, grey);
                 }
-                thief_->move(window_->frameGeometry().right() + ThiefDistance, window_->y());
+                {
+                    const QWidget* top = desktop_ ? desktop_.get() : window_.get();
+                    thief_->move(top->frameGeometry().right() + ThiefDistance, top->y());
+                }
                 thief_->show();
                 thief_->raise();
                 thief_->activateWindow();
@@ -125,8 +166,7 @@ void SimController::apply(const SimCommand& command) {
                 if (thief_) {
                     thief_->hide();
                 }
-                window_->raise();
-                window_->activateWindow();
+                activateStatusBar();
                 break;
             case SimAction::Kind::Move:
                 window_->move(action.x, action.y);
@@ -135,6 +175,7 @@ void SimController::apply(const SimCommand& command) {
                 say(QStringLiteral("closing"));
                 thief_.reset();
                 window_.reset();
+                desktop_.reset();
                 QTimer::singleShot(0, qApp, &QCoreApplication::quit);
                 return;
             default:

@@ -25,6 +25,11 @@ public:
         QString thiefTitle;
         QPoint position;
         SimState state;
+        // An override-redirect status-bar window that sets the focus itself.
+        bool unmanaged = false;
+        // When valid: a desktop window of this size at `position` holds the
+        // status bar (a child window) at DesktopInset, as a virtual desktop does.
+        QSize desktopSize;
     };
 
     explicit SimController(const Options& options);
@@ -43,9 +48,12 @@ private:
     void apply(const SimCommand& command);
     void readInput();
     void say(const QString& text);
+    void activateStatusBar();
 
     Options options_;
     SimState state_;
+    // Declared before window_, so that a status bar inside it goes first.
+    std::unique_ptr<SimWindow> desktop_;
     std::unique_ptr<SimWindow> window_;
     std::unique_ptr<SimWindow> thief_;
     std::vector<SimCommand> pending_;  // by time, then by arrival

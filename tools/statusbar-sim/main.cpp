@@ -48,7 +48,15 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Command file; '-' reads standard input (also the default when it is "
                        "not a terminal)."),
         QStringLiteral("file"));
-    parser.addOptions({title, thief, pos, lv, exp, money, mode, position, lvset, script});
+    const QCommandLineOption unmanaged(
+        QStringLiteral("unmanaged"),
+        QStringLiteral("An override-redirect window that takes the input focus itself."));
+    const QCommandLineOption desktop(
+        QStringLiteral("desktop"),
+        QStringLiteral("Show the status bar inside a desktop window of this size at --pos."),
+        QStringLiteral("WxH"));
+    parser.addOptions(
+        {title, thief, pos, lv, exp, money, mode, position, lvset, script, unmanaged, desktop});
     parser.process(app);
 
     // The start values go through the script reader, so they obey the
@@ -62,6 +70,15 @@ int main(int argc, char* argv[]) {
     bool okX = false;
     bool okY = false;
     const QPoint at = xy.size() == 2 ? QPoint(xy[0].toInt(&okX), xy[1].toInt(&okY)) : QPoint();
+    const QStringList wh = parser.value(desktop).split(QLatin1Char('x'));
+    bool okW = !parser.isSet(desktop);
+    bool okH = okW;
+    const QSize desktopSize =
+        wh.size() == 2 ? QSize(wh[0].toInt(&okW), wh[1].toInt(&okH)) : QSize();
+    if (!okW || !okH) {
+        std::fprintf(stderr, "statusbar-sim: bad option: --desktop needs WxH\n");
+        return 2;
+    }
     if (!start.command || !okX || !okY) {
         std::fprintf(stderr, "statusbar-sim: bad option: %s\n",
                      qPrintable(start.command ? QStringLiteral("--pos needs X,Y") : start.error));
@@ -71,6 +88,8 @@ int main(int argc, char* argv[]) {
     options.title = parser.value(title);
     options.thiefTitle = parser.value(thief);
     options.position = at;
+    options.unmanaged = parser.isSet(unmanaged);
+    options.desktopSize = desktopSize;
     for (const auto& action : start.command->actions) {
         bm::sim::applyToState(action, options.state);
     }

@@ -61,6 +61,24 @@ WindowId FakePlatform::findWindowByTitle(const QString& title) {
     return 0;
 }
 
+QString FakePlatform::windowTitle(WindowId window) {
+    const FakeWindow* w = this->window(window);
+    return w == nullptr ? QString() : w->title;
+}
+
+bool FakePlatform::clientRectCovered(WindowId window, const QRect& rect) {
+    const auto origin = clientOrigin(window);
+    const auto self = std::find(stacking_.begin(), stacking_.end(), window);
+    if (!origin || self == stacking_.end()) {
+        return false;
+    }
+    const QRect onScreen = rect.translated(*origin);
+    return std::any_of(self + 1, stacking_.end(), [&](WindowId above) {
+        const WindowRect& o = windows_[above].outer;
+        return QRect(o.left, o.top, o.width(), o.height()).intersects(onScreen);
+    });
+}
+
 std::optional<WindowRect> FakePlatform::windowRect(WindowId window) {
     if (auto* w = this->window(window)) {
         return w->outer;

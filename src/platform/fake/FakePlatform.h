@@ -23,6 +23,7 @@ public:
         QPoint clientOffset;  // client area's top-left inside the frame
         QImage client;        // what the client area shows
         QColor frameColor = QColor(80, 80, 80);
+        std::optional<WindowFraming> framing;
     };
 
     FakePlatform();
@@ -65,8 +66,15 @@ public:
     WindowId findWindowByTitle(const QString& title) override;
     bool hasTitle(WindowId window, const QString& title) override;
     WindowId foregroundWindow() override { return foreground_; }
+    QString windowTitle(WindowId window) override;
+    // Covered by any window added after `window` whose frame overlaps.
+    bool clientRectCovered(WindowId window, const QRect& rect) override;
     std::optional<WindowRect> windowRect(WindowId window) override;
     std::optional<QPoint> clientOrigin(WindowId window) override;
+    std::optional<WindowFraming> windowFraming(WindowId window) override {
+        const FakeWindow* w = this->window(window);
+        return w != nullptr ? w->framing : std::nullopt;
+    }
     bool captureRegion(WindowId window, bool client, int x, int y, int width, int height,
                        PixelBuffer& out) override;
     void holdArea(WindowId window, bool client, int x, int y, int width, int height) override;

@@ -13,10 +13,13 @@
 #include <ctime>
 #include <thread>
 
+#include "platform/ForegroundRule.h"
+
 // Xlib last: its macros clash with Qt names.
 #include "platform/HeldArea.h"
 #include "platform/x11/X11ErrorTrap.h"
 #include "platform/x11/X11ScreenReader.h"
+#include "platform/x11/X11WindowFraming.h"
 #include "platform/x11/X11WindowTree.h"
 
 namespace bm {
@@ -30,7 +33,7 @@ struct Point64 {
 
 }  // namespace
 
-struct X11Platform::Impl {
+struct X11Platform::Impl : WindowTreeQueries {
     x11::DisplayPtr display;
     Window root = 0;
     x11::X11Atoms atoms;
@@ -43,6 +46,47 @@ struct X11Platform::Impl {
     bool wmKnown = false;
     bool wmRunning = false;
     std::uint32_t wmCheckedAt = 0;
+    std::uint32_t tick = 0;  // the clock at the current foreground check
+    ForegroundRule foreground;
+
+    std::optional<WindowId> activeWindow() override {
+        if (!wmKnown || tick - wmCheckedAt >= WmRecheckMs) {
+            wmRunning = tree->windowManagerRunning();
+            wmKnown = true;
+            wmCheckedAt = tick;
+        }
+        if (!wmRunning) {
+            return std::nullopt;
+        }
+        const auto active = tree->netActiveWindow();
+        if (!active) {
+            wmKnown = false;  // the window manager has gone: ask again next time
+        }
+        return active;
+    }
+    bool exists(WindowId window) override { return tree->exists(window); }
+    std::optional<std::vector<WindowId>> ancestors(WindowId window) override {
+        auto up = tree->ancestors(window);
+        if (!up) {
+            return std::nullopt;
+        }
+        return std::vector<WindowId>(up->begin(), up->end());
+    }
+    bool unmanaged(WindowId window) override { return tree->overrideRedirect(window); }
+    Focus inputFocus() override {
+        Window focus = 0;
+        int revertTo = 0;
+        x11::X11ErrorTrap trap(display.get(), x11::X11ErrorTrap::Mode::RepliesOnly);
+        XGetInputFocus(display.get(), &focus, &revertTo);
+        if (trap.caught() || focus == None) {
+            return {};
+        }
+        if (focus == PointerRoot || focus == root) {
+            return {Focus::Kind::FollowsPointer, 0};
+        }
+        return {Focus::Kind::Window, focus};
+    }
+    WindowId topLevelUnderPointer() override { return tree->topLevelUnderPointer(); }
 
     struct Geometry {
         int x = 0;
@@ -127,33 +171,40 @@ bool X11Platform::hasTitle(WindowId window, const QString& title) {
 }
 
 bool X11Platform::isForeground(WindowId window) {
+    return checkForeground(window).inFront();
+}
+
+ForegroundVerdict X11Platform::checkForeground(WindowId window) {
     if (!isOpen() || window == 0) {
+        return {};
+    }
+    d->tick = tickCount();
+    return d->foreground.check(*d, window, d->tick);
+}
+
+QString X11Platform::windowTitle(WindowId window) {
+    if (!isOpen() || window == 0) {
+        return {};
+    }
+    // The window in front may be a frame or a window inside a client.
+    const Window top = d->tree->topLevelOf(window);
+    const Window client = top == 0 ? window : d->tree->clientOf(top);
+    const QString title = d->tree->title(client);
+    return title.isEmpty() ? d->tree->title(window) : title;
+}
+
+bool X11Platform::clientRectCovered(WindowId window, const QRect& rect) {
+    if (!isOpen() || window == 0 || rect.isEmpty()) {
         return false;
     }
-    const std::uint32_t tick = tickCount();
-    if (!d->wmKnown || tick - d->wmCheckedAt >= Impl::WmRecheckMs) {
-        d->wmRunning = d->tree->windowManagerRunning();
-        d->wmKnown = true;
-        d->wmCheckedAt = tick;
+    const auto origin = d->clientOrigin(window);
+    const Window top = d->tree->topLevelOf(window);
+    if (!origin || top == 0) {
+        return false;
     }
-    if (d->wmRunning) {
-        if (const auto active = d->tree->netActiveWindow()) {
-            return *active == window;
-        }
-        d->wmKnown = false;  // the window manager has gone: ask again next time
-    }
-    // Without a window manager the input focus tells; a focus on the window
-    // itself needs no walk up the tree.
-    Window focus = 0;
-    int revertTo = 0;
-    {
-        x11::X11ErrorTrap trap(d->display.get(), x11::X11ErrorTrap::Mode::RepliesOnly);
-        XGetInputFocus(d->display.get(), &focus, &revertTo);
-        if (trap.caught()) {
-            return false;
-        }
-    }
-    return focus == window || d->tree->focusedClient() == window;
+    const long left = static_cast<long>(origin->x) + rect.x();
+    const long topEdge = static_cast<long>(origin->y) + rect.y();
+    return d->tree->coveredAbove(top, left, topEdge, left + rect.width(), topEdge + rect.height());
 }
 
 std::optional<WindowRect> X11Platform::windowRect(WindowId window) {
@@ -179,6 +230,10 @@ std::optional<QPoint> X11Platform::clientOrigin(WindowId window) {
         return std::nullopt;
     }
     return QPoint(static_cast<int>(origin->x), static_cast<int>(origin->y));
+}
+
+std::optional<WindowFraming> X11Platform::windowFraming(WindowId window) {
+    return isOpen() ? x11::readWindowFraming(d->display.get(), window) : std::nullopt;
 }
 
 bool X11Platform::captureRegion(WindowId window, bool client, int x, int y, int width, int height,

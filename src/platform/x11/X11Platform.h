@@ -30,8 +30,12 @@ public:
     WindowId foregroundWindow() override;
     bool hasTitle(WindowId window, const QString& title) override;
     bool isForeground(WindowId window) override;
+    ForegroundVerdict checkForeground(WindowId window) override;
+    QString windowTitle(WindowId window) override;
+    bool clientRectCovered(WindowId window, const QRect& rect) override;
     std::optional<WindowRect> windowRect(WindowId window) override;
     std::optional<QPoint> clientOrigin(WindowId window) override;
+    std::optional<WindowFraming> windowFraming(WindowId window) override;
     bool captureRegion(WindowId window, bool client, int x, int y, int width, int height,
                        PixelBuffer& out) override;
     void holdArea(WindowId window, bool client, int x, int y, int width, int height) override;

@@ -2,6 +2,7 @@
 
 #include <X11/Xatom.h>
 
+#include <algorithm>
 #include <deque>
 
 #include "platform/x11/X11ErrorTrap.h"
@@ -143,24 +144,35 @@ bool X11WindowTree::titleMatches(Window window, const TitleKey& key) const {
     if (p->type == XA_STRING) {
         return key.latin1 && p->bytes() == *key.latin1;
     }
-    if (p->type == atoms_.utf8String) {
-        return p->bytes() == key.utf8;
+    const auto text = utf8Text(*p);
+    return text && *text == key.utf8;
+}
+
+std::optional<QByteArray> X11WindowTree::utf8Text(const Property& p) const {
+    if (p.format != 8) {
+        return std::nullopt;
     }
-    if (p->type == atoms_.compoundText) {
-        XTextProperty text{p->data.get(), p->type, p->format, p->count};
-        char** list = nullptr;
-        int n = 0;
-        if (Xutf8TextPropertyToTextList(display_, &text, &list, &n) < Success || list == nullptr) {
-            return false;
-        }
-        QByteArray joined;
-        for (int i = 0; i < n; ++i) {
-            joined += list[i];
-        }
-        XFreeStringList(list);
-        return joined == key.utf8;
+    if (p.type == XA_STRING) {
+        return QString::fromLatin1(p.bytes()).toUtf8();
     }
-    return false;
+    if (p.type == atoms_.utf8String) {
+        return p.bytes();
+    }
+    if (p.type != atoms_.compoundText) {
+        return std::nullopt;
+    }
+    XTextProperty text{p.data.get(), p.type, p.format, p.count};
+    char** list = nullptr;
+    int n = 0;
+    if (Xutf8TextPropertyToTextList(display_, &text, &list, &n) < Success || list == nullptr) {
+        return std::nullopt;
+    }
+    QByteArray joined;
+    for (int i = 0; i < n; ++i) {
+        joined += list[i];
+    }
+    XFreeStringList(list);
+    return joined;
 }
 
 Window X11WindowTree::findByTitle(const QString& title) const {
@@ -179,6 +191,17 @@ Window X11WindowTree::findByTitle(const QString& title) const {
     // Pre-order over children listed bottom to top: every window comes
     // after the windows it covers, so the last match is the topmost.
     return matches.empty() ? 0 : matches.back();
+}
+
+QString X11WindowTree::title(Window window) const {
+    if (auto p = readProperty(window, atoms_.netWmName, atoms_.utf8String, MaxWmNameLongs)) {
+        if (p->type == atoms_.utf8String && p->format == 8) {
+            return QString::fromUtf8(p->bytes());
+        }
+    }
+    const auto p = readProperty(window, XA_WM_NAME, AnyPropertyType, MaxWmNameLongs);
+    const auto text = p ? utf8Text(*p) : std::nullopt;
+    return text ? QString::fromUtf8(*text) : QString();
 }
 
 bool X11WindowTree::hasTitle(Window window, const QString& title) const {
@@ -254,6 +277,79 @@ Window X11WindowTree::topLevelOf(Window window) const {
         window = node->parent;
     }
     return 0;
+}
+
+bool X11WindowTree::exists(Window window) const {
+    return window != 0 && query(window).has_value();
+}
+
+std::optional<std::vector<Window>> X11WindowTree::ancestors(Window window) const {
+    std::vector<Window> up;
+    for (int depth = 0; depth < MaxTreeDepth && window != root_; ++depth) {
+        const auto node = query(window);
+        if (!node) {
+            return std::nullopt;
+        }
+        if (node->parent != root_ && node->parent != 0) {
+            up.push_back(node->parent);
+        }
+        window = node->parent;
+        if (window == 0) {
+            break;
+        }
+    }
+    return up;
+}
+
+bool X11WindowTree::overrideRedirect(Window window) const {
+    XWindowAttributes a{};
+    X11ErrorTrap trap(display_, X11ErrorTrap::Mode::RepliesOnly);
+    return XGetWindowAttributes(display_, window, &a) != 0 && !trap.caught() &&
+           a.override_redirect != 0;
+}
+
+Window X11WindowTree::topLevelUnderPointer() const {
+    Window rootReturn = 0;
+    Window child = 0;
+    int rx = 0;
+    int ry = 0;
+    int wx = 0;
+    int wy = 0;
+    unsigned int mask = 0;
+    X11ErrorTrap trap(display_, X11ErrorTrap::Mode::RepliesOnly);
+    if (XQueryPointer(display_, root_, &rootReturn, &child, &rx, &ry, &wx, &wy, &mask) == 0 ||
+        trap.caught()) {
+        return 0;
+    }
+    return child;
+}
+
+bool X11WindowTree::coveredAbove(Window topLevel, long left, long top, long right,
+                                 long bottom) const {
+    const auto stack = children(root_);
+    if (!stack) {
+        return false;
+    }
+    const auto self = std::find(stack->begin(), stack->end(), topLevel);
+    if (self == stack->end()) {
+        return false;
+    }
+    for (auto it = self + 1; it != stack->end(); ++it) {
+        XWindowAttributes a{};
+        X11ErrorTrap trap(display_, X11ErrorTrap::Mode::RepliesOnly);
+        if (XGetWindowAttributes(display_, *it, &a) == 0 || trap.caught() ||
+            a.map_state != IsViewable || a.c_class == InputOnly) {
+            continue;
+        }
+        const long l = a.x;
+        const long t = a.y;
+        const long r = l + a.width + 2L * a.border_width;
+        const long b = t + a.height + 2L * a.border_width;
+        if (l < right && left < r && t < bottom && top < b) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool X11WindowTree::hasWmState(Window window) const {

@@ -55,6 +55,20 @@ public:
     Window clientOf(Window topLevel) const;
     // True when an EWMH window manager runs (its check window is alive).
     bool windowManagerRunning() const;
+    // True while the window exists.
+    bool exists(Window window) const;
+    // The window's ancestors, its parent first, the root left out; nullopt
+    // when the window is gone.
+    std::optional<std::vector<Window>> ancestors(Window window) const;
+    // True for an override-redirect window.
+    bool overrideRedirect(Window window) const;
+    // The child of the root under the pointer; 0 when none.
+    Window topLevelUnderPointer() const;
+    // True when a mapped child of the root stacked above `topLevel` overlaps
+    // the rectangle (root coordinates, right and bottom exclusive).
+    bool coveredAbove(Window topLevel, long left, long top, long right, long bottom) const;
+    // The window's title (_NET_WM_NAME, else WM_NAME); empty when none.
+    QString title(Window window) const;
 
 private:
     struct Property;
@@ -70,6 +84,8 @@ private:
     std::optional<TreeNode> query(Window window) const;
     std::optional<std::vector<Window>> children(Window window) const;
     bool titleMatches(Window window, const TitleKey& key) const;
+    // A text property (STRING, UTF8_STRING or COMPOUND_TEXT) as UTF-8.
+    std::optional<QByteArray> utf8Text(const Property& p) const;
     Window findAmongClients(const TitleKey& key) const;
     void collectMatches(Window window, const TitleKey& key, int depth,
                         std::vector<Window>& matches) const;

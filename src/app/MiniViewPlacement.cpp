@@ -1,4 +1,4 @@
-#include "measure/MiniViewPlacement.h"
+#include "app/MiniViewPlacement.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,0 +1,128 @@
+#include "WineStandIn.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcessEnvironment>
+#include <QThread>
+
+namespace bm::test {
+
+namespace {
+
+constexpr char DesktopName[] = "Brindlemark";
+constexpr char DesktopSize[] = "800x600";
+
+// Wine sees the Unix file system as drive Z:.
+QString windowsPath(const QString& path) {
+    return QStringLiteral("Z:") + QString(path).replace(u'/', u'\\');
+}
+
+bool append(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::Append) && file.write(bytes) == bytes.size();
+}
+
+QProcessEnvironment wineEnvironment() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+    // No Mono or Gecko installers.
+    env.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("mscoree,mshtml="));
+    return env;
+}
+
+}  // namespace
+
+QString WineStandIn::executable() {
+    return QStringLiteral(BM_STATUSBAR_WIN_PATH);
+}
+
+bool WineStandIn::runWine(const QStringList& arguments, int timeoutMs) {
+    QProcess wine;
+    wine.setProcessEnvironment(wineEnvironment());
+    wine.setProcessChannelMode(QProcess::ForwardedChannels);
+    wine.start(QStringLiteral("wine"), arguments);
+    return wine.waitForFinished(timeoutMs) && wine.exitStatus() == QProcess::NormalExit &&
+           wine.exitCode() == 0;
+}
+
+WineStandIn::WineStandIn(const WineSetup& setup, const QStringList& arguments, int timeoutMs) {
+    const QString registry = folder_.filePath(QStringLiteral("x11driver.reg"));
+    const auto value = [](const char* name, bool on) {
+        // The default is Y for both; N is the setup under test.
+        return QStringLiteral("\"%1\"=%2\r\n")
+            .arg(QLatin1String(name), on ? QStringLiteral("-") : QStringLiteral("\"N\""));
+    };
+    const QString settings = QStringLiteral(
+                                 "REGEDIT4\r\n\r\n"
+                                 "[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n") +
+                             value("Decorated", setup.decorated) + value("Managed", setup.managed);
+    const QString schedule = folder_.filePath(QStringLiteral("schedule.txt"));
+    const QString report = folder_.filePath(QStringLiteral("report.txt"));
+    if (!folder_.isValid() || !append(registry, settings.toLatin1()) ||
+        !append(schedule, QByteArray()) ||
+        !runWine({QStringLiteral("regedit"), QStringLiteral("/S"), windowsPath(registry)},
+                 timeoutMs)) {
+        return;
+    }
+    QStringList command{windowsPath(executable()), QStringLiteral("--script"),
+                        windowsPath(schedule), QStringLiteral("--report"), windowsPath(report)};
+    command += arguments;
+    if (setup.virtualDesktop) {
+        command.prepend(QStringLiteral("/desktop=%1,%2")
+                            .arg(QLatin1String(DesktopName), QLatin1String(DesktopSize)));
+        command.prepend(QStringLiteral("explorer"));
+    }
+    process_.setProcessEnvironment(wineEnvironment());
+    process_.setProcessChannelMode(QProcess::MergedChannels);
+    process_.start(QStringLiteral("wine"), command);
+    ready_ =
+        process_.waitForStarted(timeoutMs) && waitForReport(QStringLiteral("ready"), timeoutMs);
+}
+
+WineStandIn::~WineStandIn() {
+    // Everything of the prefix goes: the stand-in, Wine's desktop process
+    // and the wineserver, so that the next test starts afresh.
+    QProcess::execute(QStringLiteral("wineserver"), {QStringLiteral("-k")});
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+    QProcess::execute(QStringLiteral("wineserver"), {QStringLiteral("-w")});
+}
+
+bool WineStandIn::waitForReport(const QString& line, int timeoutMs) {
+    const QByteArray wanted = line.toUtf8() + '\n';
+    QFile file(folder_.filePath(QStringLiteral("report.txt")));
+    QDeadlineTimer deadline(timeoutMs);
+    while (true) {
+        if (file.isOpen() || file.open(QIODevice::ReadOnly)) {
+            file.seek(0);
+            const QByteArray text = file.readAll();
+            const qsizetype at = text.indexOf(wanted, reportRead_);
+            if (at >= 0 && (at == 0 || text[at - 1] == '\n')) {
+                reportRead_ = at + wanted.size();
+                return true;
+            }
+        }
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QThread::msleep(50);
+    }
+}
+
+bool WineStandIn::send(const QString& line, int timeoutMs) {
+    const QString trimmed = line.trimmed();
+    if (!append(folder_.filePath(QStringLiteral("schedule.txt")), trimmed.toUtf8() + '\n')) {
+        return false;
+    }
+    const bool closing = trimmed.endsWith(QLatin1String("close"));
+    return waitForReport(closing ? QStringLiteral("closing") : QStringLiteral("applied ") + trimmed,
+                         timeoutMs);
+}
+
+QString WineStandIn::output() {
+    return QString::fromLocal8Bit(process_.readAll());
+}
+
+}  // namespace bm::test

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "platform/ForegroundRule.h"
+#include "platform/fake/FakeWindowTree.h"
+
+namespace bm {
+namespace {
+
+using Focus = WindowTreeQueries::Focus;
+using Kind = Focus::Kind;
+
+// The tree: a managed game (10) in its frame (11) with a window inside it
+// (12); a virtual desktop (21, framed by 20) holding a game (22); another
+// window (30); an unmanaged game (40) at the root. 99 has gone.
+constexpr WindowId Game = 10, Frame = 11, GameChild = 12;
+constexpr WindowId DesktopFrame = 20, Desktop = 21, DesktopGame = 22;
+constexpr WindowId Other = 30, UnmanagedGame = 40, Gone = 99;
+
+struct Case {
+    const char* name;
+    WindowId game;
+    std::optional<WindowId> active;
+    Focus focus;
+    WindowId underPointer;
+    ForegroundReason expected;
+    WindowId other;
+};
+
+constexpr auto In = ForegroundReason::InFront;
+
+class ForegroundRuleTest : public ::testing::TestWithParam<Case> {
+protected:
+    ForegroundRuleTest() {
+        tree.add(Frame);
+        tree.add(Game, Frame);
+        tree.add(GameChild, Game);
+        tree.add(DesktopFrame);
+        tree.add(Desktop, DesktopFrame);
+        tree.add(DesktopGame, Desktop);
+        tree.add(Other);
+        tree.add(UnmanagedGame, 0, true);
+    }
+    FakeWindowTree tree;
+    ForegroundRule rule;
+};
+
+TEST_P(ForegroundRuleTest, Decides) {
+    const Case& c = GetParam();
+    tree.active = c.active;
+    tree.focus = c.focus;
+    tree.underPointer = c.underPointer;
+    const ForegroundVerdict v = rule.check(tree, c.game, 1000);
+    EXPECT_EQ(static_cast<int>(v.reason), static_cast<int>(c.expected));
+    EXPECT_EQ(v.other, c.other);
+}
+
+const Focus NoFocus{};
+const Focus PointerRoot{Kind::FollowsPointer, 0};
+Focus on(WindowId w) {
+    return {Kind::Window, w};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ForegroundRuleTest,
+    ::testing::Values(
+        Case{"ActiveIsGame", Game, Game, on(Other), 0, In, 0},
+        Case{"ActiveIsFrameAroundGame", Game, Frame, NoFocus, 0, In, 0},
+        Case{"ActiveIsDesktopHoldingGame", DesktopGame, Desktop, on(DesktopGame), 0, In, 0},
+        Case{"ActiveIsAnotherWindow", Game, Other, on(Game), 0, ForegroundReason::OtherWindowActive,
+             Other},
+        Case{"NoWindowManagerFocusOnGame", Game, std::nullopt, on(Game), 0, In, 0},
+        Case{"ActiveZeroFocusInsideGame", Game, WindowId{0}, on(GameChild), 0, In, 0},
+        Case{"ActiveGoneFocusOnGame", Game, Gone, on(Game), 0, In, 0},
+        Case{"ActiveZeroFocusOnDesktopHoldingGame", DesktopGame, WindowId{0}, on(Desktop), 0, In,
+             0},
+        Case{"ActiveZeroFocusElsewhere", Game, WindowId{0}, on(Other), 0,
+             ForegroundReason::FocusElsewhere, Other},
+        Case{"ActiveZeroNoFocus", Game, WindowId{0}, NoFocus, 0, ForegroundReason::FocusElsewhere,
+             0},
+        Case{"UnmanagedGameWithFocusWhileAnotherIsActive", UnmanagedGame, Other, on(UnmanagedGame),
+             0, In, 0},
+        Case{"UnmanagedGameWithoutFocus", UnmanagedGame, WindowId{0}, on(Other), 0,
+             ForegroundReason::FocusElsewhere, Other},
+        Case{"PointerRootOverGame", Game, std::nullopt, PointerRoot, Frame, In, 0},
+        Case{"PointerRootOverDesktopHoldingGame", DesktopGame, std::nullopt, PointerRoot,
+             DesktopFrame, In, 0},
+        Case{"PointerRootOverUnmanagedGame", UnmanagedGame, std::nullopt, PointerRoot,
+             UnmanagedGame, In, 0},
+        Case{"PointerRootElsewhere", Game, std::nullopt, PointerRoot, Other,
+             ForegroundReason::PointerElsewhere, Other},
+        Case{"GameGone", Gone, std::nullopt, on(Gone), 0, ForegroundReason::FocusElsewhere, 0}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+// The common case asks one question; with another window active, what the
+// rule knows of the game is reused until it is stale.
+TEST_F(ForegroundRuleTest, AsksLittleAndRefreshesWhatItKeeps) {
+    tree.active = Game;
+    EXPECT_TRUE(rule.check(tree, Game, 1000).inFront());
+    EXPECT_EQ(tree.questions, 1);
+
+    tree.active = Other;
+    tree.questions = 0;
+    EXPECT_FALSE(rule.check(tree, Game, 2000).inFront());
+    EXPECT_FALSE(rule.check(tree, Game, 3000).inFront());
+    EXPECT_EQ(tree.questions, 4 + 2);  // active, ancestors, unmanaged, exists; then active, exists
+
+    // Moved into a desktop: seen once the kept facts are stale.
+    tree.add(Game, Desktop);
+    tree.active = Desktop;
+    EXPECT_FALSE(rule.check(tree, Game, 2000 + ForegroundRule::GameFactsKeptMs - 1).inFront());
+    EXPECT_TRUE(rule.check(tree, Game, 2000 + ForegroundRule::GameFactsKeptMs).inFront());
+}
+
+}  // namespace
+}  // namespace bm
