@@ -137,6 +137,14 @@ TEST_F(PayRecordFixture, MonthlyFileHasOneHeaderAcrossRuns) {
     ASSERT_TRUE(bm::WritePayRecord(ctx, QStringLiteral("run two"), bm::PayRecordMode::Append));
     EXPECT_EQ(lines(), QStringList({csvHeader, QStringLiteral("run one"), QStringLiteral("run two"),
                                     QString()}));
+
+    // A run that started while the folder could not be written keeps its
+    // header in memory; written out later, it adds no second header.
+    run.LogStartStamp = QStringLiteral("202405251000");
+    run.PayRecordPending = {csvHeader, QStringLiteral("run three")};
+    ASSERT_TRUE(bm::FlushPayRecord(ctx));
+    EXPECT_EQ(lines(), QStringList({csvHeader, QStringLiteral("run one"), QStringLiteral("run two"),
+                                    QStringLiteral("run three"), QString()}));
 }
 
 TEST_F(PayRecordFixture, FileLostDuringRunRestartsWithHeaderAlone) {
