@@ -4,7 +4,13 @@
 
 namespace bm {
 
-void HeldArea::hold(WindowId window, bool client, int x, int y, PixelBuffer pixels) {
+void HeldArea::read(Platform& platform, WindowId window, bool client, int x, int y, int width,
+                    int height) {
+    release();
+    PixelBuffer pixels;
+    if (window == 0 || !platform.captureRegion(window, client, x, y, width, height, pixels)) {
+        return;
+    }
     held_ = true;
     window_ = window;
     client_ = client;

@@ -9,7 +9,10 @@ namespace bm {
 // while a caller holds an area (Platform::holdArea).
 class HeldArea {
 public:
-    void hold(WindowId window, bool client, int x, int y, PixelBuffer pixels);
+    // Reads the rectangle through `platform` and holds it; holds nothing
+    // for window 0 or a window gone away.
+    void read(Platform& platform, WindowId window, bool client, int x, int y, int width,
+              int height);
     void release();
 
     // Copies (x, y, width, height) of `window` out of the held pixels. False

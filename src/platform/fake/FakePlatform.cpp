@@ -127,11 +127,7 @@ bool FakePlatform::captureRegion(WindowId window, bool client, int x, int y, int
 }
 
 void FakePlatform::holdArea(WindowId window, bool client, int x, int y, int width, int height) {
-    held_.release();
-    PixelBuffer pixels;
-    if (captureRegion(window, client, x, y, width, height, pixels) && window != 0) {
-        held_.hold(window, client, x, y, std::move(pixels));
-    }
+    held_.read(*this, window, client, x, y, width, height);
 }
 
 bool FakePlatform::startDetached(const QString& program) {

@@ -269,11 +269,7 @@ bool X11Platform::captureRegion(WindowId window, bool client, int x, int y, int 
 }
 
 void X11Platform::holdArea(WindowId window, bool client, int x, int y, int width, int height) {
-    d->held.release();
-    PixelBuffer pixels;
-    if (window != 0 && captureRegion(window, client, x, y, width, height, pixels)) {
-        d->held.hold(window, client, x, y, std::move(pixels));
-    }
+    d->held.read(*this, window, client, x, y, width, height);
 }
 
 void X11Platform::releaseArea() {
