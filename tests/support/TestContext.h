@@ -3,12 +3,12 @@
 #include <QStringList>
 
 #include "app/AppContext.h"
-#include "app/Cp932.h"
 #include "app/ProgramPaths.h"
 #include "app/RunState.h"
 #include "app/Settings.h"
 #include "platform/fake/FakePlatform.h"
 #include "records/DebugLog.h"
+#include "support/LogMessages.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 
@@ -30,14 +30,7 @@ struct TestContext {
     AppContext ctx{settings, run, paths, platform, log, prompt};
 
     // The messages of the debug log, without their time stamps.
-    QStringList logMessages() const {
-        const QString text = cp932::decode(TempFolder::readBytes(log.path()));
-        QStringList out;
-        for (const QString& line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
-            out << line.mid(20);
-        }
-        return out;
-    }
+    QStringList logMessages() const { return logMessagesIn(log.path()); }
 };
 
 }  // namespace bm::test
