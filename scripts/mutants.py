@@ -11,6 +11,7 @@ A fault whose text is no longer in its file is reported as stale, so the
 list is kept in step with the code.
 """
 import argparse
+import json
 import os
 import pathlib
 import subprocess
@@ -161,6 +162,18 @@ def run(cmd, cwd, timeout):
         return -1
 
 
+def unit_targets(build):
+    """The executables behind the unit label: only these need rebuilding for a
+    fault, not the program, the benchmarks or the end-to-end tests."""
+    try:
+        out = subprocess.run(["ctest", "-L", "unit", "--show-only=json-v1"], cwd=build,
+                             capture_output=True, text=True, check=True).stdout
+        tests = json.loads(out).get("tests", [])
+    except (subprocess.CalledProcessError, ValueError):
+        return []
+    return sorted({os.path.basename(t["command"][0]) for t in tests if t.get("command")})
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--build", default=str(ROOT / "build"))
@@ -184,6 +197,11 @@ def main():
         print("mutants: the unmodified code does not build or pass its unit tests", file=sys.stderr)
         return 2
 
+    targets = unit_targets(build)
+    build_cmd = ["cmake", "--build", str(build), "-j", jobs]
+    if targets:
+        build_cmd += ["--target", *targets]
+
     killed, survivors, stale = 0, [], []
     started = time.monotonic()
     for i, (area, file, old, new) in enumerate(faults, 1):
@@ -195,7 +213,7 @@ def main():
             continue
         try:
             path.write_text(original.replace(old, new), encoding="utf-8")
-            built = run(["cmake", "--build", str(build), "-j", jobs], ROOT, 1800) == 0
+            built = run(build_cmd, ROOT, 1800) == 0
             caught = not built or run(["ctest", "-L", "unit", "-j", jobs, "--timeout", "120",
                                        "--stop-on-failure"], build, 1800) != 0
         finally:
