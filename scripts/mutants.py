@@ -3,7 +3,7 @@
 unit tests catch. Each fault is a piece of text replaced in one source file;
 the file is restored after every fault, whatever happens.
 
-  scripts/mutants.sh [--build DIR] [--only SUBSTRING] [--list]
+  scripts/mutants.sh [--build DIR] [--only SUBSTRING] [--from N] [--list]
 
 It rebuilds with cmake (only what the changed file touches), runs
 `ctest -L unit`, and prints `killed K of N` and the faults that survived.
@@ -178,6 +178,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--build", default=str(ROOT / "build"))
     parser.add_argument("--only", default="", help="run the faults whose area or file holds this")
+    parser.add_argument("--from", dest="first", type=int, default=1,
+                        help="start at this fault of the list (to resume a run)")
     parser.add_argument("--list", action="store_true", help="list the faults and exit")
     args = parser.parse_args()
     build = pathlib.Path(args.build)
@@ -205,6 +207,8 @@ def main():
     killed, survivors, stale = 0, [], []
     started = time.monotonic()
     for i, (area, file, old, new) in enumerate(faults, 1):
+        if i < args.first:
+            continue
         path = find_file(file)
         original = path.read_text(encoding="utf-8") if path else ""
         if not path or original.count(old) != 1:
@@ -227,7 +231,7 @@ def main():
     # Leave the build matching the restored sources.
     run(["cmake", "--build", str(build), "-j", jobs], ROOT, 3600)
 
-    applied = len(faults) - len(stale)
+    applied = len(faults[args.first - 1:]) - len(stale)
     print(f"\nkilled {killed} of {applied}  ({time.monotonic() - started:.0f} s)")
     for s in survivors:
         print("  survived: " + s)
