@@ -70,8 +70,8 @@ protected:
         if (!xdotool(gestureChain(clicks))) {
             return false;
         }
-        return test::waitUntil([&] { return program.logMessages().count(message) > before; },
-                               10000);
+        return test::eventually([&] { return program.logMessages().count(message) > before; },
+                                10000);
     }
 
     QString logText() const { return program.logMessages().join(QLatin1Char('\n')); }

@@ -100,7 +100,7 @@ protected:
     }
 
     QByteArray settingsBytes() const {
-        return test::ProgramHarness::readBytes(program.file(QStringLiteral("TK2LConfig.ini")));
+        return test::TempFolder::readBytes(program.file(QStringLiteral("TK2LConfig.ini")));
     }
 
     bool restoreSettings(const QByteArray& bytes) {
@@ -230,11 +230,11 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
             << differingLines(settings, newFile).toStdString();
         for (const QString& log :
              {QStringLiteral("debug.txt"), QStringLiteral("debugBackUp.txt")}) {
-            EXPECT_EQ(debugLogFault(test::ProgramHarness::readBytes(program.file(log))), QString())
+            EXPECT_EQ(debugLogFault(test::TempFolder::readBytes(program.file(log))), QString())
                 << log.toStdString();
         }
         for (const QString& record : program.payRecordFiles()) {
-            EXPECT_EQ(payRecordFault(test::ProgramHarness::readBytes(
+            EXPECT_EQ(payRecordFault(test::TempFolder::readBytes(
                           program.file(QStringLiteral("log/") + record))),
                       QString())
                 << record.toStdString();

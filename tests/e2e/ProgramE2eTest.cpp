@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QRegularExpression>
-#include <QSet>
 #include <QThread>
 
 #include "PayRecordLines.h"
@@ -11,7 +10,6 @@
 #include "app/Cp932.h"
 #include "app/MiniViewPlacement.h"
 #include "platform/x11/X11Platform.h"
-#include "support/TempFolder.h"
 #include "support/TextLines.h"
 
 // Xlib last: its macros clash with Qt names.
@@ -25,14 +23,14 @@ using test::inOrder;
 const QString GameTitle = QStringLiteral("LaTale Client");
 
 TEST(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
-    test::SimProcess sim{{QStringLiteral("--pos"), QStringLiteral("40,40"), QStringLiteral("--lv"),
-                          QStringLiteral("57"), QStringLiteral("--exp"), QStringLiteral("12.34"),
-                          QStringLiteral("--money"), QStringLiteral("1234567")}};
+    // The stand-in starts at level 57, 12.34 % and 1,234,567 ELY.
+    test::SimProcess sim{{QStringLiteral("--pos"), QStringLiteral("40,40")}};
     ASSERT_TRUE(sim.ready()) << sim.errors().toStdString();
     test::ProgramHarness program;
     ASSERT_TRUE(program.ready());
 
-    // Below the stand-in, so the main window never covers it.
+    // Below the stand-in, so the main window never covers it; the graph
+    // drawn during the run.
     Settings s = program.autoRunSettings(240);
     s.GraphShow = true;
     ASSERT_TRUE(program.writeSettings(s));
@@ -53,7 +51,7 @@ TEST(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
 
     // The first capture (15 s after the start) takes the baseline and
     // begins the pay record with its header.
-    ASSERT_TRUE(test::waitUntil([&] { return !program.payRecordFiles().isEmpty(); }, 45000))
+    ASSERT_TRUE(test::eventually([&] { return !program.payRecordFiles().isEmpty(); }, 45000))
         << program.logMessages().join(QLatin1Char('\n')).toStdString();
     const QStringList files = program.payRecordFiles();
     ASSERT_EQ(files.size(), 1);
@@ -64,15 +62,15 @@ TEST(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
     const QByteArray header = cp932::encode(QStringLiteral(
         " 月日 時刻      Lv         Exp             ELY         獲得Exp           獲得ELY     "
         "経過(分)   Exp時給(%)     ELY時給(k) \r\n"));
-    EXPECT_EQ(test::ProgramHarness::readBytes(record), header);
+    EXPECT_EQ(test::TempFolder::readBytes(record), header);
 
     // New figures before the second capture, a minute later.
     ASSERT_TRUE(sim.send(QStringLiteral("exp 15.00 money 1240000")));
-    ASSERT_TRUE(test::waitUntil(
-        [&] { return test::ProgramHarness::readBytes(record).size() > header.size(); }, 90000))
+    ASSERT_TRUE(test::eventually(
+        [&] { return test::TempFolder::readBytes(record).size() > header.size(); }, 90000))
         << program.logMessages().join(QLatin1Char('\n')).toStdString();
     QThread::msleep(200);  // the line is written in one call; let it finish
-    const QByteArray bytes = test::ProgramHarness::readBytes(record);
+    const QByteArray bytes = test::TempFolder::readBytes(record);
     ASSERT_TRUE(bytes.startsWith(header));
     const QString line = cp932::decode(bytes.mid(header.size()));
     ASSERT_TRUE(line.endsWith(QStringLiteral("\r\n")));
@@ -81,23 +79,6 @@ TEST(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
     EXPECT_TRUE(test::recordLinesAfter(50, 85).contains(line.mid(11))) << line.toStdString();
     // Every byte is the encoding of the text (the Japanese header included).
     EXPECT_EQ(cp932::encode(cp932::decode(bytes)), bytes);
-
-    // A picture of the main window during the run: the graph makes it wide.
-    const WindowId main = program.mainWindow();
-    const std::optional<WindowRect> rect = program.x11().windowRect(main);
-    ASSERT_TRUE(rect);
-    const QImage picture = program.grab(main);
-    ASSERT_FALSE(picture.isNull());
-    EXPECT_EQ(picture.size(), QSize(rect->width(), rect->height()));
-    EXPECT_GE(picture.width(), 710);
-    EXPECT_GE(picture.height(), 300);
-    QSet<QRgb> colours;
-    for (int y = 0; y < picture.height(); y += 7) {
-        for (int x = 0; x < picture.width(); x += 7) {
-            colours.insert(picture.pixel(x, y));
-        }
-    }
-    EXPECT_GT(colours.size(), 8) << "the window shows hardly anything";
 
     ASSERT_TRUE(program.close()) << program.output().toStdString();
     EXPECT_EQ(program.exitCode(), 0);
@@ -119,11 +100,11 @@ TEST(ProgramAgainstStandIn, CompactViewLeavesTheCaptureRegionsAndTheClassicSetti
     s.WindowTop = 240;
     ASSERT_TRUE(program.writeSettings(s));
     const QString configPath = program.file(QStringLiteral("TK2LConfig.ini"));
-    const QByteArray config = test::ProgramHarness::readBytes(configPath);
+    const QByteArray config = test::TempFolder::readBytes(configPath);
 
     // Remembered right on top of the level region of the game window.
     std::vector<QRect> regions;
-    ASSERT_TRUE(test::waitUntil(
+    ASSERT_TRUE(test::eventually(
         [&] {
             regions = CaptureRectsOnScreen(program.x11(),
                                            program.x11().findWindowByTitle(s.SearchWindowName), s);
@@ -138,7 +119,7 @@ TEST(ProgramAgainstStandIn, CompactViewLeavesTheCaptureRegionsAndTheClassicSetti
     ASSERT_TRUE(program.start()) << program.output().toStdString();
 
     WindowId mini = 0;
-    ASSERT_TRUE(test::waitUntil(
+    ASSERT_TRUE(test::eventually(
         [&] { return (mini = program.x11().findWindowByTitle(QStringLiteral("ミニ表示"))) != 0; },
         10000));
     std::optional<WindowRect> outer;
@@ -151,12 +132,12 @@ TEST(ProgramAgainstStandIn, CompactViewLeavesTheCaptureRegionsAndTheClassicSetti
         return std::none_of(regions.begin(), regions.end(),
                             [&](const QRect& r) { return r.intersects(view); });
     };
-    EXPECT_TRUE(test::waitUntil(clear, 10000));
+    EXPECT_TRUE(test::eventually(clear, 10000));
 
     ASSERT_TRUE(program.close()) << program.output().toStdString();
-    EXPECT_EQ(test::ProgramHarness::readBytes(configPath), config);
+    EXPECT_EQ(test::TempFolder::readBytes(configPath), config);
     const QString extra = QString::fromUtf8(
-        test::ProgramHarness::readBytes(program.file(QStringLiteral("Brindlemark.ini"))));
+        test::TempFolder::readBytes(program.file(QStringLiteral("Brindlemark.ini"))));
     EXPECT_TRUE(extra.contains(QStringLiteral("Shown=true"))) << extra.toStdString();
     EXPECT_FALSE(extra.contains(QStringLiteral("X=%1\n").arg(regions[0].x())) &&
                  extra.contains(QStringLiteral("Y=%1\n").arg(regions[0].y())))
@@ -208,12 +189,12 @@ TEST(ProgramAgainstStandIn, OpensOffTheStatusBarAndReportsAWindowOverIt) {
     ASSERT_TRUE(program.waitForLog(covered, 45000))
         << program.logMessages().join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(
-        test::waitUntil([&] { return x.findWindowByTitle(QStringLiteral("エラー")) != 0; }, 5000));
+        test::eventually([&] { return x.findWindowByTitle(QStringLiteral("エラー")) != 0; }, 5000));
     const auto captures = [&] {
         return program.logMessages().count(QStringLiteral("CaptureImage7"));
     };
     const int seen = captures();
-    ASSERT_TRUE(test::waitUntil([&] { return captures() > seen; }, 30000));
+    ASSERT_TRUE(test::eventually([&] { return captures() > seen; }, 30000));
     EXPECT_EQ(program.logMessages().count(covered), 1);
     EXPECT_TRUE(program.logMessages().filter(QStringLiteral("misstep")).isEmpty());
     EXPECT_TRUE(program.payRecordFiles().isEmpty());
@@ -221,7 +202,7 @@ TEST(ProgramAgainstStandIn, OpensOffTheStatusBarAndReportsAWindowOverIt) {
     // Uncovered, the next capture measures.
     XDestroyWindow(d, cover);
     XSync(d, False);
-    EXPECT_TRUE(test::waitUntil([&] { return !program.payRecordFiles().isEmpty(); }, 30000));
+    EXPECT_TRUE(test::eventually([&] { return !program.payRecordFiles().isEmpty(); }, 30000));
     ASSERT_TRUE(program.close()) << program.output().toStdString();
 }
 

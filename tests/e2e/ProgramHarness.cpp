@@ -1,13 +1,11 @@
 #include "ProgramHarness.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
-#include <QThread>
 
+#include "Polling.h"
 #include "StandInSettings.h"
-#include "app/Cp932.h"
 #include "platform/x11/X11Platform.h"
 #include "settings/SettingsDefaults.h"
 
@@ -27,17 +25,6 @@ bool copyFile(const QString& from, const QString& to) {
 }
 
 }  // namespace
-
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!condition()) {
-        if (deadline.hasExpired()) {
-            return condition();
-        }
-        QThread::msleep(50);
-    }
-    return true;
-}
 
 ProgramHarness::ProgramHarness()
     : root_(QDir::tempPath() + QStringLiteral("/bm-program-XXXXXX")),
@@ -150,28 +137,14 @@ QString ProgramHarness::output() {
     return QString::fromLocal8Bit(process_.readAll());
 }
 
-QStringList ProgramHarness::logMessages() const {
-    const QString text = cp932::decode(readBytes(file(QStringLiteral("debug.txt"))));
-    QStringList out;
-    for (const QString& line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
-        out << line.mid(20);  // "yyyy/mm/dd hh:mm:ss "
-    }
-    return out;
-}
-
 bool ProgramHarness::waitForLog(const QString& message, int timeoutMs) {
     // A program that has ended writes nothing more.
-    waitUntil([&] { return !running() || logMessages().contains(message); }, timeoutMs);
+    eventually([&] { return !running() || logMessages().contains(message); }, timeoutMs);
     return logMessages().contains(message);
 }
 
 QStringList ProgramHarness::payRecordFiles() const {
     return QDir(file(QStringLiteral("log"))).entryList(QDir::Files, QDir::Name);
-}
-
-QByteArray ProgramHarness::readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 WindowId ProgramHarness::mainWindow() {
@@ -192,16 +165,7 @@ bool ProgramHarness::activate(const QString& title, int timeoutMs) {
         // As a pager asks for it, which window managers always grant.
         sendClientMessage(window, "_NET_ACTIVE_WINDOW", 2, CurrentTime);
     }
-    return waitUntil([&] { return x_->foregroundWindow() == window; }, timeoutMs);
-}
-
-QImage ProgramHarness::grab(WindowId window) {
-    const std::optional<WindowRect> rect = x_->windowRect(window);
-    PixelBuffer pixels;
-    if (!rect || !x_->captureRegion(window, false, 0, 0, rect->width(), rect->height(), pixels)) {
-        return {};
-    }
-    return pixels.toImage();
+    return eventually([&] { return x_->foregroundWindow() == window; }, timeoutMs);
 }
 
 bool ProgramHarness::sendClientMessage(WindowId window, const char* type, long data0, long data1) {

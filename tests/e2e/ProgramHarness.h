@@ -1,16 +1,17 @@
 #pragma once
 
-#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <functional>
 #include <memory>
 
+#include "Polling.h"
 #include "app/Settings.h"
 #include "platform/Platform.h"
+#include "support/LogMessages.h"
+#include "support/TempFolder.h"
 
 namespace bm {
 class X11Platform;
@@ -68,21 +69,17 @@ public:
     // What the program wrote on its standard output and error, for failure messages.
     QString output();
 
-    // The debug log's messages, without their time stamps.
-    QStringList logMessages() const;
+    QStringList logMessages() const { return logMessagesIn(file(QStringLiteral("debug.txt"))); }
     // Waits until the debug log holds `message` as a whole message.
     bool waitForLog(const QString& message, int timeoutMs);
     // The pay record files below the program folder's log folder, by name.
     QStringList payRecordFiles() const;
-    static QByteArray readBytes(const QString& path);
 
     // The program's main window (by its caption), 0 when not shown.
     WindowId mainWindow();
     // Makes the window with this title the active one, as a click on it
     // would; waits until it is. False when there is no such window.
     bool activate(const QString& title, int timeoutMs = 5000);
-    // A picture of the whole window, frame included.
-    QImage grab(WindowId window);
     X11Platform& x11() { return *x_; }
 
     static QString programTitle();
@@ -96,8 +93,5 @@ private:
     QProcessEnvironment extraEnvironment_;
     std::unique_ptr<X11Platform> x_;
 };
-
-// Polls `condition` every 50 ms until it holds or the time is up.
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs);
 
 }  // namespace bm::test

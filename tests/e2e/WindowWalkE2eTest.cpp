@@ -230,8 +230,8 @@ public:
     // The debug log has these lines, in order, after the first `before`
     // lines, and the program still runs.
     void expectLogSince(qsizetype before, const QStringList& lines, int timeoutMs = 20000) {
-        test::waitUntil([&] { return inOrder(program.logMessages().mid(before), lines); },
-                        timeoutMs);
+        test::eventually([&] { return inOrder(program.logMessages().mid(before), lines); },
+                         timeoutMs);
         EXPECT_TRUE(inOrder(program.logMessages().mid(before), lines))
             << "wanted:\n"
             << lines.join(QLatin1Char('\n')).toStdString() << "\ngot:\n"
@@ -282,7 +282,7 @@ void openHomePage(Walker& w, WindowId window) {
     QThread::msleep(300);
     w.clickControl(window, link, QStringLiteral("lblHomePage"));
     const QString url = QString::fromLatin1(kHomePageUrl);
-    EXPECT_TRUE(test::waitUntil([&] { return w.opened().contains(url); }, 10000))
+    EXPECT_TRUE(test::eventually([&] { return w.opened().contains(url); }, 10000))
         << w.opened().join(QLatin1Char('\n')).toStdString();
 }
 
@@ -438,9 +438,9 @@ void walkOptions(Walker& w, const QString& programFile) {
                    QStringLiteral("cmdSave"));
     w.expectLogSince(beforeSave, {QStringLiteral("Click : Setting Save "),
                                   QStringLiteral("Saving ConfigFile ･･･ End ")});
-    const QStringList lines = cp932::decode(test::ProgramHarness::readBytes(
-                                                w.program.file(QStringLiteral("TK2LConfig.ini"))))
-                                  .split(QStringLiteral("\r\n"));
+    const QStringList lines =
+        cp932::decode(test::TempFolder::readBytes(w.program.file(QStringLiteral("TK2LConfig.ini"))))
+            .split(QStringLiteral("\r\n"));
     ASSERT_GE(lines.size(), 16);
     EXPECT_TRUE(lines[7].startsWith(QStringLiteral("     10 ,"))) << lines[7].toStdString();
     EXPECT_TRUE(lines[14].contains(programFile)) << lines[14].toStdString();

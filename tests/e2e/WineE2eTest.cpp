@@ -64,20 +64,20 @@ TEST_P(WineE2eTest, MeasuresTheWin32StandIn) {
         ASSERT_TRUE(clickGame(program, input));
     }
 
-    ASSERT_TRUE(test::waitUntil([&] { return !program.payRecordFiles().isEmpty(); }, 60000))
+    ASSERT_TRUE(test::eventually([&] { return !program.payRecordFiles().isEmpty(); }, 60000))
         << log();
     const QString record = program.file(QStringLiteral("log/") + program.payRecordFiles()[0]);
     ASSERT_TRUE(
-        test::waitUntil([&] { return !test::ProgramHarness::readBytes(record).isEmpty(); }, 5000));
-    const QByteArray header = test::ProgramHarness::readBytes(record);
+        test::eventually([&] { return !test::TempFolder::readBytes(record).isEmpty(); }, 5000));
+    const QByteArray header = test::TempFolder::readBytes(record);
 
     ASSERT_TRUE(game.send(QStringLiteral("exp 15.00 money 1240000")))
         << game.output().toStdString();
-    ASSERT_TRUE(test::waitUntil(
-        [&] { return test::ProgramHarness::readBytes(record).size() > header.size(); }, 150000))
+    ASSERT_TRUE(test::eventually(
+        [&] { return test::TempFolder::readBytes(record).size() > header.size(); }, 150000))
         << log();
     QThread::msleep(200);  // the line is written in one call; let it finish
-    const QString line = cp932::decode(test::ProgramHarness::readBytes(record).mid(header.size()));
+    const QString line = cp932::decode(test::TempFolder::readBytes(record).mid(header.size()));
     EXPECT_TRUE(test::recordLinesAfter(50, 150).contains(line.mid(11))) << line.toStdString();
 
     const bool offered =
