@@ -62,20 +62,6 @@ TEST(StatusBarReadBack, EveryLevelAndExpAndSampledMoneyReadBack) {
     }
 }
 
-TEST(StatusBarReadBack, HiddenAndUnreadableFiguresReadNothing) {
-    for (const Look look : {Look::Hidden, Look::Unreadable}) {
-        for (int f = 0; f < FieldCount; ++f) {
-            SimState state;
-            state.lv = 123;
-            state.expHundredths = 8888;
-            state.money = 8888888;
-            state.look[f] = look;
-            EXPECT_EQ(readBack(state, static_cast<Field>(f)), QString())
-                << "field " << f << (look == Look::Hidden ? " hidden" : " unreadable");
-        }
-    }
-}
-
 TEST(SimScript, RejectsWhatTheStatusBarCannotShow) {
     for (const char* line :
          {"lv 1000", "lv -1", "exp 100.01", "exp 12.345", "exp 1,5", "money 10000000000",
