@@ -48,10 +48,7 @@ ProgramHarness::ProgramHarness()
 }
 
 ProgramHarness::~ProgramHarness() {
-    if (running()) {
-        process_.kill();
-        process_.waitForFinished(5000);
-    }
+    kill();
 }
 
 QString ProgramHarness::programTitle() {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
 #include <QUrl>
@@ -458,8 +457,6 @@ protected:
 };
 
 TEST_F(WindowWalk, EveryWindowOpensAndClosesEveryWay) {
-    QElapsedTimer clock;
-    clock.start();
     start(false);
     walkMenus();
     ASSERT_FALSE(HasFatalFailure());
@@ -483,12 +480,9 @@ TEST_F(WindowWalk, EveryWindowOpensAndClosesEveryWay) {
 
     ASSERT_TRUE(program.close()) << program.output().toStdString();
     EXPECT_EQ(program.exitCode(), 0);
-    std::printf("[ walk ] without a run: %.1f s\n", clock.elapsed() / 1000.0);
 }
 
 TEST_F(WindowWalk, DuringAMeasuringRunAndEndFromTheMenu) {
-    QElapsedTimer clock;
-    clock.start();
     test::SimProcess sim{{QStringLiteral("--pos"), QStringLiteral("40,40")}};
     ASSERT_TRUE(sim.ready()) << sim.errors().toStdString();
     start(true);
@@ -508,7 +502,6 @@ TEST_F(WindowWalk, DuringAMeasuringRunAndEndFromTheMenu) {
                  QStringLiteral("Measure Result Data Display Complete "),
                  QStringLiteral("End of the Program "), QStringLiteral("OperatingInformation")}))
         << program.logText();
-    std::printf("[ walk ] during a run: %.1f s\n", clock.elapsed() / 1000.0);
 }
 
 }  // namespace
