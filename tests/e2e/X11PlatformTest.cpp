@@ -28,7 +28,6 @@ namespace bm {
 namespace {
 
 using test::eventually;
-using test::SimLayout;
 using test::SimProcess;
 using test::waitForWindow;
 
@@ -39,6 +38,23 @@ constexpr int Money = 2;
 const QString GameTitle = QStringLiteral("LaTale Client");
 const QString NotFind = QStringLiteral("NotFind");
 const QString NotRecognised = QStringLiteral("認識NG");
+
+// The layout the stand-in draws: full-screen or window-mode regions, Exp and
+// money in their first or second position, and the level glyph set.
+struct SimLayout {
+    bool fullScreen = false;
+    int position = 1;
+    bool windows7Lv = false;
+
+    QStringList arguments() const {
+        return {QStringLiteral("--mode"),
+                fullScreen ? QStringLiteral("fullscreen") : QStringLiteral("window"),
+                QStringLiteral("--position"),
+                QString::number(position),
+                QStringLiteral("--lvset"),
+                windows7Lv ? QStringLiteral("win7") : QStringLiteral("standard")};
+    }
+};
 
 // The latest label the recognition showed for each reading.
 struct RecordingView : RecognitionView {
@@ -197,7 +213,12 @@ TEST_P(StatusBarReading, ReadsLevelExpAndMoneyAsTheStatusBarChanges) {
 INSTANTIATE_TEST_SUITE_P(Layouts, StatusBarReading,
                          testing::Values(SimLayout{false, 1, false}, SimLayout{false, 2, false},
                                          SimLayout{true, 1, true}, SimLayout{true, 2, false}),
-                         [](const auto& info) { return info.param.name(); });
+                         [](const auto& info) {
+                             const SimLayout& l = info.param;
+                             return (l.fullScreen ? "FullScreen" : "Window") +
+                                    std::to_string(l.position) +
+                                    (l.windows7Lv ? "Win7Lv" : "StandardLv");
+                         });
 
 TEST_F(StandIn, RectanglesPastTheEdgesReadBlackAndNoNumber) {
     start();
@@ -386,7 +407,9 @@ INSTANTIATE_TEST_SUITE_P(
                     QStringList{QStringLiteral("--pos"), QStringLiteral("30,30"),
                                 QStringLiteral("--desktop"), QStringLiteral("500x300")}),
     [](const auto& info) {
-        return std::string(info.param.size() == 2 ? "Managed" : info.param[2].mid(2).toStdString());
+        return std::string(info.param.contains(QStringLiteral("--unmanaged")) ? "Unmanaged"
+                           : info.param.contains(QStringLiteral("--desktop")) ? "VirtualDesktop"
+                                                                              : "Managed");
     });
 
 TEST_F(StandIn, WithoutAWindowManagerAFocusAtPointerRootFollowsThePointer) {
