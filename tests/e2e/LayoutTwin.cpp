@@ -7,7 +7,6 @@
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <cstdio>
 
 #include "settings/FormInputCheck.h"
 #include "settings/FormOption.h"
@@ -34,28 +33,8 @@ public:
     void showMainWindow() override {}
 };
 
-// The off-screen platform says for every window it shows that it cannot
-// pass size hints on; that says nothing about the program.
-QtMessageHandler previousHandler = nullptr;
-bool handlerInstalled = false;
-
-void quietSizeHints(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains(QLatin1String("propagateSizeHints"))) {
-        return;
-    }
-    if (previousHandler) {
-        previousHandler(type, context, message);
-    } else {
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-    }
-}
-
 // Lays the window out at the client size the program shows it with.
 void layOut(QWidget& window, QSize client) {
-    if (!handlerInstalled) {
-        previousHandler = qInstallMessageHandler(quietSizeHints);
-        handlerInstalled = true;
-    }
     window.setAttribute(Qt::WA_DontShowOnScreen);
     window.show();
     window.resize(client);
@@ -93,7 +72,7 @@ QPoint LayoutTwin::menuBarItem(const QString& caption, bool runActive) const {
     return {-1, -1};
 }
 
-QPoint LayoutTwin::optionsTab(int page, QSize client) const {
+QPoint LayoutTwin::optionsControl(const QString& name, int page, QSize client) const {
     TestContext<> c;
     c.settings = settings_;
     QuietHost host;
@@ -103,20 +82,12 @@ QPoint LayoutTwin::optionsTab(int page, QSize client) const {
     if (!tabs || page < 0 || page >= tabs->count()) {
         return {-1, -1};
     }
-    QTabBar* bar = tabs->tabBar();
-    return bar->mapTo(&dialog, bar->tabRect(page).center());
-}
-
-QPoint LayoutTwin::optionsControl(const QString& name, int page, QSize client) const {
-    TestContext<> c;
-    c.settings = settings_;
-    QuietHost host;
-    FormOption dialog(c.ctx, host, OptionServices{});
-    layOut(dialog, client);
-    if (auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("tabOption"))) {
-        tabs->setCurrentIndex(page);
-        QApplication::processEvents();
+    if (name.isEmpty()) {
+        QTabBar* bar = tabs->tabBar();
+        return bar->mapTo(&dialog, bar->tabRect(page).center());
     }
+    tabs->setCurrentIndex(page);
+    QApplication::processEvents();
     return centreOf(dialog, name);
 }
 

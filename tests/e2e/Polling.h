@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QString>
+#include <QThread>
 #include <functional>
 
 #include "platform/Platform.h"
@@ -12,14 +14,29 @@ namespace bm::test {
 inline constexpr int PollMs = 5000;
 
 // Polls until `condition` holds; false when it still fails after timeoutMs.
-bool eventually(const std::function<bool()>& condition, int timeoutMs = PollMs);
+inline bool eventually(const std::function<bool()>& condition, int timeoutMs = PollMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QThread::msleep(20);
+    }
+    return true;
+}
 
 // The top-level window titled `title` once it has appeared; 0 when it did
 // not appear in time.
-WindowId waitForWindow(Platform& platform, const QString& title);
+inline WindowId waitForWindow(Platform& platform, const QString& title) {
+    WindowId id = 0;
+    eventually([&]() { return (id = platform.findWindowByTitle(title)) != 0; });
+    return id;
+}
 
 // True when the test runs under a window manager (BM_TEST_WM, set by
 // with-xvfb.sh, is not "none").
-bool windowManagerRuns();
+inline bool windowManagerRuns() {
+    return qEnvironmentVariable("BM_TEST_WM", QStringLiteral("none")) != QLatin1String("none");
+}
 
 }  // namespace bm::test

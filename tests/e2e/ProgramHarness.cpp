@@ -1,13 +1,12 @@
 #include "ProgramHarness.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
 #include <QThread>
 
+#include "Polling.h"
 #include "StandInSettings.h"
-#include "app/Cp932.h"
 #include "platform/x11/X11Platform.h"
 #include "settings/SettingsDefaults.h"
 
@@ -27,17 +26,6 @@ bool copyFile(const QString& from, const QString& to) {
 }
 
 }  // namespace
-
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!condition()) {
-        if (deadline.hasExpired()) {
-            return condition();
-        }
-        QThread::msleep(50);
-    }
-    return true;
-}
 
 ProgramHarness::ProgramHarness()
     : root_(QDir::tempPath() + QStringLiteral("/bm-program-XXXXXX")),
@@ -60,18 +48,7 @@ ProgramHarness::ProgramHarness()
 }
 
 ProgramHarness::~ProgramHarness() {
-    if (running()) {
-        process_.kill();
-        process_.waitForFinished(5000);
-    }
-}
-
-QString ProgramHarness::programFolder() const {
-    return root_.filePath(QStringLiteral("program"));
-}
-
-QString ProgramHarness::file(const QString& relative) const {
-    return programFolder() + QLatin1Char('/') + relative;
+    kill();
 }
 
 QString ProgramHarness::programTitle() {
@@ -122,10 +99,6 @@ void ProgramHarness::kill() {
     process_.waitForFinished(10000);
 }
 
-void ProgramHarness::setEnvironment(const QString& name, const QString& value) {
-    extraEnvironment_.insert(name, value);
-}
-
 bool ProgramHarness::close(int timeoutMs) {
     const WindowId window = mainWindow();
     if (window == 0 || !sendClientMessage(window, "WM_PROTOCOLS", 0, 0)) {
@@ -134,34 +107,13 @@ bool ProgramHarness::close(int timeoutMs) {
     return process_.waitForFinished(timeoutMs);
 }
 
-bool ProgramHarness::alive() {
-    return running() && !process_.waitForFinished(0);
-}
-
-bool ProgramHarness::waitForExit(int timeoutMs) {
-    return process_.waitForFinished(timeoutMs);
-}
-
 int ProgramHarness::exitCode() const {
     return !running() && process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
 }
 
-QString ProgramHarness::output() {
-    return QString::fromLocal8Bit(process_.readAll());
-}
-
-QStringList ProgramHarness::logMessages() const {
-    const QString text = cp932::decode(readBytes(file(QStringLiteral("debug.txt"))));
-    QStringList out;
-    for (const QString& line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
-        out << line.mid(20);  // "yyyy/mm/dd hh:mm:ss "
-    }
-    return out;
-}
-
 bool ProgramHarness::waitForLog(const QString& message, int timeoutMs) {
     // A program that has ended writes nothing more.
-    waitUntil([&] { return !running() || logMessages().contains(message); }, timeoutMs);
+    eventually([&] { return !running() || logMessages().contains(message); }, timeoutMs);
     return logMessages().contains(message);
 }
 
@@ -169,22 +121,87 @@ QStringList ProgramHarness::payRecordFiles() const {
     return QDir(file(QStringLiteral("log"))).entryList(QDir::Files, QDir::Name);
 }
 
-QByteArray ProgramHarness::readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+QByteArray ProgramHarness::recordAfterChange(const std::function<bool()>& changeFigures,
+                                             int timeoutMs) {
+    QString record;
+    QByteArray header;
+    const bool headed = eventually(
+        [&] {
+            const QStringList files = payRecordFiles();
+            record = files.isEmpty() ? QString() : file(QStringLiteral("log/") + files[0]);
+            header = TempFolder::readBytes(record);
+            return header.endsWith("\r\n");
+        },
+        timeoutMs);
+    if (!headed || !changeFigures() ||
+        !eventually([&] { return TempFolder::readBytes(record).size() > header.size(); },
+                    timeoutMs)) {
+        return {};
+    }
+    QThread::msleep(200);  // the line is written in one call; let it finish
+    return TempFolder::readBytes(record);
+}
+
+QStringList ProgramHarness::changedRecordLines(int fromSeconds, int toSeconds) {
+    // A column of the text pay record: the value right-aligned, one blank after.
+    const auto column = [](const QString& value, int width) {
+        return QStringLiteral("  ") + value.rightJustified(width - 1) + QLatin1Char(' ');
+    };
+    QStringList lines;
+    for (int seconds = fromSeconds; seconds <= toSeconds; ++seconds) {
+        const QString minutes = QString::number((seconds / 6) / 10.0, 'f', 1);
+        const QString expRate = QString::number(2.66 * 3600 / seconds, 'f', 2);
+        const QString moneyRate = QString::number(5433 * 3.6 / seconds, 'f', 2);
+        lines << column(QStringLiteral("57"), 6) + column(QStringLiteral("15.00"), 11) +
+                     column(QStringLiteral("1,240,000"), 16) + column(QStringLiteral("2.66"), 11) +
+                     column(QStringLiteral("5,433"), 17) + column(minutes, 9) +
+                     column(expRate, 13) + column(moneyRate, 14) + QStringLiteral("\r\n");
+    }
+    return lines;
 }
 
 WindowId ProgramHarness::mainWindow() {
     return x_->findWindowByTitle(programTitle());
 }
 
-bool ProgramHarness::activate(const QString& title, int timeoutMs) {
-    const WindowId window = x_->findWindowByTitle(title);
+WindowId ProgramHarness::shownWindow(const QString& title) {
+    // A hidden window keeps its title; only a mapped one is on the screen.
+    const WindowId id = x_->findWindowByTitle(title);
+    XWindowAttributes attributes{};
+    if (id == 0 || XGetWindowAttributes(x_->display(), id, &attributes) == 0) {
+        return 0;
+    }
+    return attributes.map_state == IsViewable ? id : 0;
+}
+
+WindowId ProgramHarness::waitForWindow(const QString& title, int timeoutMs) {
+    WindowId id = 0;
+    eventually([&] { return (id = shownWindow(title)) != 0; }, timeoutMs);
+    return id;
+}
+
+bool ProgramHarness::waitForNoWindow(const QString& title, int timeoutMs) {
+    return eventually([&] { return shownWindow(title) == 0; }, timeoutMs);
+}
+
+QSize ProgramHarness::clientSize(WindowId window) {
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(x_->display(), window, &attributes) == 0) {
+        return {};
+    }
+    return QSize(attributes.width, attributes.height);
+}
+
+bool ProgramHarness::activate(const QString& title) {
+    return activate(x_->findWindowByTitle(title));
+}
+
+bool ProgramHarness::activate(WindowId window, int timeoutMs) {
     if (window == 0) {
         return false;
     }
     Display* display = x_->display();
-    if (qEnvironmentVariable("BM_TEST_WM") == QLatin1String("none")) {
+    if (!windowManagerRuns()) {
         XRaiseWindow(display, window);
         XSetInputFocus(display, window, RevertToParent, CurrentTime);
         XFlush(display);
@@ -192,16 +209,42 @@ bool ProgramHarness::activate(const QString& title, int timeoutMs) {
         // As a pager asks for it, which window managers always grant.
         sendClientMessage(window, "_NET_ACTIVE_WINDOW", 2, CurrentTime);
     }
-    return waitUntil([&] { return x_->foregroundWindow() == window; }, timeoutMs);
+    return eventually([&] { return x_->foregroundWindow() == window; }, timeoutMs);
 }
 
-QImage ProgramHarness::grab(WindowId window) {
-    const std::optional<WindowRect> rect = x_->windowRect(window);
-    PixelBuffer pixels;
-    if (!rect || !x_->captureRegion(window, false, 0, 0, rect->width(), rect->height(), pixels)) {
-        return {};
-    }
-    return pixels.toImage();
+bool ProgramHarness::xdotool(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), arguments);
+    return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+bool ProgramHarness::keys(const QStringList& keys) {
+    // A pause between keys as a user's, so that a menu opened by one key is
+    // shown before the next one arrives.
+    return xdotool(
+        QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("150")} +
+        keys);
+}
+
+bool ProgramHarness::type(const QString& text) {
+    return xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("60"), text});
+}
+
+bool ProgramHarness::click(WindowId window, QPoint point) {
+    return xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"),
+                    QString::number(window), QString::number(point.x()), QString::number(point.y()),
+                    QStringLiteral("sleep"), QStringLiteral("0.15"), QStringLiteral("click"),
+                    QStringLiteral("1")});
+}
+
+bool ProgramHarness::clickCloseBox(WindowId window) {
+    // The frame's outer rectangle; openbox draws the close button at the
+    // right end of its title bar, about ten pixels in from the corner.
+    const std::optional<WindowRect> outer = x_->windowRect(window);
+    return outer && xdotool({QStringLiteral("mousemove"), QString::number(outer->right - 10),
+                             QString::number(outer->top + 10), QStringLiteral("sleep"),
+                             QStringLiteral("0.15"), QStringLiteral("click"), QStringLiteral("1")});
 }
 
 bool ProgramHarness::sendClientMessage(WindowId window, const char* type, long data0, long data1) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QImage>
+#include <QPoint>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -9,8 +9,11 @@
 #include <functional>
 #include <memory>
 
+#include "Polling.h"
 #include "app/Settings.h"
 #include "platform/Platform.h"
+#include "support/LogMessages.h"
+#include "support/TempFolder.h"
 
 namespace bm {
 class X11Platform;
@@ -20,10 +23,12 @@ namespace bm::test {
 
 // Runs the real program as a user would: from a program folder of its own
 // (the executable with its help documents beside it) with a prepared
-// settings file, on the X display in DISPLAY. The program is given its own
-// temporary folder (a sibling of the program folder, so it does not take its
-// folder for a temporary one) and its own runtime folder (so another running
-// copy's instance lock does not stop it).
+// settings file, on the X display in DISPLAY, and gives it the user's
+// keyboard and mouse through xdotool (real input through the X server and
+// the window manager). The program is given its own temporary folder (a
+// sibling of the program folder, so it does not take its folder for a
+// temporary one) and its own runtime folder (so another running copy's
+// instance lock does not stop it).
 class ProgramHarness {
 public:
     ProgramHarness();
@@ -33,8 +38,8 @@ public:
 
     // False when the folders could not be made or the program not copied.
     bool ready() const { return ready_; }
-    QString programFolder() const;
-    QString file(const QString& relative) const;
+    QString programFolder() const { return root_.filePath(QStringLiteral("program")); }
+    QString file(const QString& relative) const { return programFolder() + u'/' + relative; }
 
     // The settings the stand-in is measured with, records kept in the
     // program folder; adjust them and pass them to writeSettings.
@@ -53,39 +58,68 @@ public:
     // Ends the program at once (SIGKILL), as a crash or a power cut would.
     void kill();
     // Adds a variable to the program's environment for the next start.
-    void setEnvironment(const QString& name, const QString& value);
+    void setEnvironment(const QString& name, const QString& value) {
+        extraEnvironment_.insert(name, value);
+    }
     bool running() const { return process_.state() != QProcess::NotRunning; }
     // Asks the main window to close the way the window manager's close
     // button does, and waits for the program to end.
     bool close(int timeoutMs = 20000);
     // True while the process lives; notices an end that no event loop has
     // reported yet (a crash between two checks).
-    bool alive();
-    // Waits for the program to end by itself.
-    bool waitForExit(int timeoutMs);
+    bool alive() { return running() && !process_.waitForFinished(0); }
+    bool waitForExit(int timeoutMs) { return process_.waitForFinished(timeoutMs); }
     // The program's exit code once it has ended normally; -1 otherwise.
     int exitCode() const;
     // What the program wrote on its standard output and error, for failure messages.
-    QString output();
+    QString output() { return QString::fromLocal8Bit(process_.readAll()); }
 
-    // The debug log's messages, without their time stamps.
-    QStringList logMessages() const;
+    QStringList logMessages() const { return logMessagesIn(file(QStringLiteral("debug.txt"))); }
+    // Those messages a line each, for failure messages.
+    std::string logText() const { return logMessages().join(u'\n').toStdString(); }
     // Waits until the debug log holds `message` as a whole message.
     bool waitForLog(const QString& message, int timeoutMs);
     // The pay record files below the program folder's log folder, by name.
     QStringList payRecordFiles() const;
-    static QByteArray readBytes(const QString& path);
-
-    // The program's main window (by its caption), 0 when not shown.
-    WindowId mainWindow();
-    // Makes the window with this title the active one, as a click on it
-    // would; waits until it is. False when there is no such window.
-    bool activate(const QString& title, int timeoutMs = 5000);
-    // A picture of the whole window, frame included.
-    QImage grab(WindowId window);
-    X11Platform& x11() { return *x_; }
+    // A measuring run's pay record: once the first capture has written the
+    // header, `changeFigures` takes the game from 57 / 12.34 % / 1,234,567
+    // to 57 / 15.00 % / 1,240,000; then the record once the next capture has
+    // written its line, or empty when either did not come in time.
+    QByteArray recordAfterChange(const std::function<bool()>& changeFigures, int timeoutMs);
+    // The lines (without time stamp, with line end) the capture after that
+    // change may write, for every interval of `fromSeconds` to `toSeconds`
+    // after the first: the capture timer's steps decide the exact interval.
+    static QStringList changedRecordLines(int fromSeconds, int toSeconds);
 
     static QString programTitle();
+    // The program's main window (by its caption), 0 when not shown.
+    WindowId mainWindow();
+    // The top-level window with this title when it is on the screen, else 0.
+    WindowId shownWindow(const QString& title);
+    // The top-level window with this title once it is shown; 0 after the
+    // timeout.
+    WindowId waitForWindow(const QString& title, int timeoutMs = 15000);
+    bool waitForNoWindow(const QString& title, int timeoutMs = 15000);
+    // The size of the window's client area; empty when it is gone.
+    QSize clientSize(WindowId window);
+    // Makes the window the active one, as a click on it would; waits until
+    // it is. False for window 0.
+    bool activate(WindowId window, int timeoutMs = 5000);
+    bool activate(const QString& title);
+    X11Platform& x11() { return *x_; }
+
+    // Runs one xdotool command line; true when it succeeded.
+    static bool xdotool(const QStringList& arguments);
+    // Presses and releases keys one after the other ("alt", "Down",
+    // "Return", "alt+F4"), to the window that has the focus.
+    bool keys(const QStringList& keys);
+    // Types text into the control that has the focus.
+    bool type(const QString& text);
+    // A left click at a point of the window's client area.
+    bool click(WindowId window, QPoint point);
+    // A left click on the close button of the window manager's title bar
+    // (openbox: the rightmost button).
+    bool clickCloseBox(WindowId window);
 
 private:
     bool sendClientMessage(WindowId window, const char* type, long data0, long data1);
@@ -96,8 +130,5 @@ private:
     QProcessEnvironment extraEnvironment_;
     std::unique_ptr<X11Platform> x_;
 };
-
-// Polls `condition` every 50 ms until it holds or the time is up.
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs);
 
 }  // namespace bm::test

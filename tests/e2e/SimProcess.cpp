@@ -5,31 +5,13 @@
 
 namespace bm::test {
 
-QStringList SimLayout::arguments() const {
-    return {QStringLiteral("--mode"),
-            fullScreen ? QStringLiteral("fullscreen") : QStringLiteral("window"),
-            QStringLiteral("--position"),
-            QString::number(position),
-            QStringLiteral("--lvset"),
-            windows7Lv ? QStringLiteral("win7") : QStringLiteral("standard")};
-}
-
-std::string SimLayout::name() const {
-    return std::string(fullScreen ? "FullScreen" : "Window") + "Position" +
-           std::to_string(position) + (windows7Lv ? "Win7Lv" : "StandardLv");
-}
-
-QString SimProcess::executable() {
-    return QStringLiteral(BM_STATUSBAR_SIM_PATH);
-}
-
 SimProcess::SimProcess(const QStringList& arguments, int timeoutMs) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // The tests run with the offscreen platform; the stand-in must show a
     // real window on the X display.
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     process_.setProcessEnvironment(env);
-    process_.start(executable(),
+    process_.start(QStringLiteral(BM_STATUSBAR_SIM_PATH),
                    QStringList{QStringLiteral("--script"), QStringLiteral("-")} + arguments);
     ready_ = process_.waitForStarted(timeoutMs) && waitForLine(QStringLiteral("ready"), timeoutMs);
 }

@@ -3,22 +3,8 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
-#include <string>
 
 namespace bm::test {
-
-// The layout the stand-in draws: full-screen or window-mode regions, Exp and
-// money in their first or second position, and the level glyph set.
-struct SimLayout {
-    bool fullScreen = false;
-    int position = 1;
-    bool windows7Lv = false;
-
-    // The stand-in's options for this layout.
-    QStringList arguments() const;
-    // A test-name part such as "WindowPosition1StandardLv".
-    std::string name() const;
-};
 
 // The status-bar stand-in (statusbar-sim) run by a test on the display in
 // DISPLAY. Commands go to its standard input; it answers on its standard
@@ -41,8 +27,6 @@ public:
     bool waitForExit(int timeoutMs = 5000);
     // What the stand-in wrote on standard error, for failure messages.
     QString errors();
-
-    static QString executable();
 
 private:
     bool waitForLine(const QString& line, int timeoutMs);

@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QThread>
-
-#include "PayRecordLines.h"
 #include "ProgramHarness.h"
-#include "UserInput.h"
 #include "WineStandIn.h"
 #include "app/Cp932.h"
 #include "measure/WineFrame.h"
@@ -33,9 +29,9 @@ void PrintTo(const WineCase& c, std::ostream* os) {
 class WineE2eTest : public ::testing::TestWithParam<WineCase> {};
 
 // A click on the game window, as a player gives it the focus.
-bool clickGame(test::ProgramHarness& program, test::UserInput& input) {
+bool clickGame(test::ProgramHarness& program) {
     const WindowId game = program.x11().findWindowByTitle(GameTitle);
-    return game != 0 && input.click(game, GameClickPoint);
+    return game != 0 && program.click(game, GameClickPoint);
 }
 
 // The real program beside the Win32 stand-in under Wine: the first capture
@@ -51,38 +47,27 @@ TEST_P(WineE2eTest, MeasuresTheWin32StandIn) {
     // Below the game window and its frame, so it never covers the status bar.
     ASSERT_TRUE(program.writeSettings(program.autoRunSettings(330)));
     ASSERT_TRUE(program.start()) << program.output().toStdString();
-    const auto log = [&] { return program.logMessages().join(QLatin1Char('\n')).toStdString(); };
 
-    test::UserInput input(program.x11());
-    ASSERT_TRUE(clickGame(program, input));
+    ASSERT_TRUE(clickGame(program));
     if (c.wineDrawsTheFrame) {
-        const WindowId box = input.waitForWindow(WineFrameTitle, 60000);
-        ASSERT_NE(box, 0u) << log();
-        ASSERT_TRUE(input.focus(box));
-        ASSERT_TRUE(input.keys({QStringLiteral("Return")}));  // はい, the default button
-        ASSERT_TRUE(input.waitForNoWindow(WineFrameTitle));
-        ASSERT_TRUE(clickGame(program, input));
+        const WindowId box = program.waitForWindow(WineFrameTitle, 60000);
+        ASSERT_NE(box, 0u) << program.logText();
+        ASSERT_TRUE(program.activate(box));
+        ASSERT_TRUE(program.keys({QStringLiteral("Return")}));  // はい, the default button
+        ASSERT_TRUE(program.waitForNoWindow(WineFrameTitle));
+        ASSERT_TRUE(clickGame(program));
     }
 
-    ASSERT_TRUE(test::waitUntil([&] { return !program.payRecordFiles().isEmpty(); }, 60000))
-        << log();
-    const QString record = program.file(QStringLiteral("log/") + program.payRecordFiles()[0]);
-    ASSERT_TRUE(
-        test::waitUntil([&] { return !test::ProgramHarness::readBytes(record).isEmpty(); }, 5000));
-    const QByteArray header = test::ProgramHarness::readBytes(record);
-
-    ASSERT_TRUE(game.send(QStringLiteral("exp 15.00 money 1240000")))
-        << game.output().toStdString();
-    ASSERT_TRUE(test::waitUntil(
-        [&] { return test::ProgramHarness::readBytes(record).size() > header.size(); }, 150000))
-        << log();
-    QThread::msleep(200);  // the line is written in one call; let it finish
-    const QString line = cp932::decode(test::ProgramHarness::readBytes(record).mid(header.size()));
-    EXPECT_TRUE(test::recordLinesAfter(50, 150).contains(line.mid(11))) << line.toStdString();
+    const QByteArray bytes = program.recordAfterChange(
+        [&] { return game.send(QStringLiteral("exp 15.00 money 1240000")); }, 150000);
+    ASSERT_FALSE(bytes.isEmpty()) << program.logText() << game.output().toStdString();
+    const QString line = cp932::decode(bytes.mid(bytes.indexOf("\r\n") + 2));
+    EXPECT_TRUE(test::ProgramHarness::changedRecordLines(50, 150).contains(line.mid(11)))
+        << line.toStdString();
 
     const bool offered =
         program.logMessages().contains(QStringLiteral("Wine Frame Offset Found : 3,22"));
-    EXPECT_EQ(offered, c.wineDrawsTheFrame) << log();
+    EXPECT_EQ(offered, c.wineDrawsTheFrame) << program.logText();
     EXPECT_TRUE(program.close()) << program.output().toStdString();
 }
 

@@ -32,10 +32,6 @@ QProcessEnvironment wineEnvironment() {
 
 }  // namespace
 
-QString WineStandIn::executable() {
-    return QStringLiteral(BM_STATUSBAR_WIN_PATH);
-}
-
 bool WineStandIn::runWine(const QStringList& arguments, int timeoutMs) {
     QProcess wine;
     wine.setProcessEnvironment(wineEnvironment());
@@ -64,8 +60,9 @@ WineStandIn::WineStandIn(const WineSetup& setup, const QStringList& arguments, i
                  timeoutMs)) {
         return;
     }
-    QStringList command{windowsPath(executable()), QStringLiteral("--script"),
-                        windowsPath(schedule), QStringLiteral("--report"), windowsPath(report)};
+    QStringList command{windowsPath(QStringLiteral(BM_STATUSBAR_WIN_PATH)),
+                        QStringLiteral("--script"), windowsPath(schedule),
+                        QStringLiteral("--report"), windowsPath(report)};
     command += arguments;
     if (setup.virtualDesktop) {
         command.prepend(QStringLiteral("/desktop=%1,%2")

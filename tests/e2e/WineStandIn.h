@@ -36,8 +36,6 @@ public:
     // What Wine and the stand-in wrote, for failure messages.
     QString output();
 
-    static QString executable();
-
 private:
     bool waitForReport(const QString& line, int timeoutMs);
     static bool runWine(const QStringList& arguments, int timeoutMs);
