@@ -73,12 +73,4 @@ void OptionFixture::typeAndLeave(const QString& name, const QString& text) {
     QApplication::sendEvent(box, &leave);
 }
 
-QStringList OptionFixture::logMessages() const {
-    QStringList out;
-    for (const QString& line : debugLog().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
-        out << line.mid(20);
-    }
-    return out;
-}
-
 }  // namespace bm::test

@@ -54,8 +54,6 @@ public:
     void clickLabel(const QString& name);
     // Types into a text box and leaves it, as the user does.
     void typeAndLeave(const QString& name, const QString& text);
-    // The debug log's messages without their time stamps.
-    QStringList logMessages() const;
 
     RecordingHost host;
     std::deque<double> inputAnswers;  // empty: the call is cancelled
