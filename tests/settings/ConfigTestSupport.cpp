@@ -1,14 +1,13 @@
 #include "settings/ConfigTestSupport.h"
 
+#include <algorithm>
+
 #include "app/Cp932.h"
 #include "settings/SettingsDefaults.h"
 
 namespace bm::test {
 
-ConfigFixture::ConfigFixture()
-    : paths(ProgramPaths::single(folder.path())),
-      log(folder.path(), platform),
-      ctx{settings, run, paths, platform, log, prompt} {
+ConfigFixture::ConfigFixture() {
     settings.SearchWindowName = QStringLiteral("LaTale Client");
     settings.VersionText = QStringLiteral("Ver.2.30b0");
     settings.ProgramTitle = makeProgramTitle(settings.VersionText);
@@ -26,8 +25,10 @@ void ConfigFixture::writeLines(const QString& path, const QStringList& lines) co
     TempFolder::writeBytes(path, cp932::encode(joinLines(lines)));
 }
 
-QString ConfigFixture::debugLog() const {
-    return cp932::decode(TempFolder::readBytes(log.path()));
+bool ConfigFixture::logged(const QString& part) const {
+    const QStringList messages = logMessages();
+    return std::any_of(messages.begin(), messages.end(),
+                       [&](const QString& m) { return m.contains(part); });
 }
 
 QString joinLines(const QStringList& lines) {

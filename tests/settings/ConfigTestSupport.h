@@ -2,20 +2,13 @@
 
 #include <QStringList>
 
-#include "app/AppContext.h"
-#include "app/ProgramPaths.h"
-#include "app/RunState.h"
-#include "app/Settings.h"
-#include "platform/fake/FakePlatform.h"
-#include "records/DebugLog.h"
-#include "support/ScriptedPrompt.h"
-#include "support/TempFolder.h"
+#include "support/TestContext.h"
 
 namespace bm::test {
 
 // A program folder in a temporary folder with a fresh settings record that
 // carries the identity strings set at start-up.
-struct ConfigFixture {
+struct ConfigFixture : TestContext<> {
     ConfigFixture();
 
     QString configPath() const { return folder.file(QStringLiteral("TK2LConfig.ini")); }
@@ -26,16 +19,8 @@ struct ConfigFixture {
     QStringList fileLines() const;
     // Writes the lines, each ended by CR LF, in CP932.
     void writeLines(const QString& path, const QStringList& lines) const;
-    QString debugLog() const;
-
-    TempFolder folder;
-    Settings settings;
-    RunState run;
-    ProgramPaths paths;
-    FakePlatform platform;
-    DebugLog log;
-    ScriptedPrompt prompt;
-    AppContext ctx;
+    // True when a debug-log message holds `part`.
+    bool logged(const QString& part) const;
 };
 
 // Each line followed by CR LF.

@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
+#include <array>
 #include <functional>
 
 #include "settings/FormInputCheck.h"
@@ -16,23 +16,18 @@
 namespace bm {
 namespace {
 
+const QString AboveMax = QStringLiteral("入力上限を超えています");
+const QString BelowMin = QStringLiteral("入力下限を超えています");
+const QString Invalid = QStringLiteral("無効文字が含まれています。");
+
 class FormInputCheckTest : public ::testing::Test {
 protected:
     QLineEdit* input() { return dialog.findChild<QLineEdit*>(QStringLiteral("txtInput")); }
-    QPushButton* button(const char* name) {
-        return dialog.findChild<QPushButton*>(QLatin1String(name));
-    }
-    QString label(const char* name) {
-        return dialog.findChild<QLabel*>(QLatin1String(name))->text();
-    }
-    void type(const QString& text) {
-        input()->setText(text);  // as if pasted
-    }
+    QPushButton* button(const QString& name) { return dialog.findChild<QPushButton*>(name); }
     void press(int key, const QString& text = {}) {
         QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
         QApplication::sendEvent(input(), &down);
     }
-    QStringList messages() const { return prompt.texts(); }
     // The window system's close request, as from the close box.
     void clickCloseBox() {
         QCloseEvent request;
@@ -59,141 +54,101 @@ protected:
     QString captionWhileOpen;
 };
 
-TEST_F(FormInputCheckTest, SwappedBoundsAreOrderedAndCheckedOnAccept) {
-    const double result = run(800, 0, 5, 1, [&] {
-        EXPECT_EQ(label("lblminV"), QStringLiteral("0"));
-        EXPECT_EQ(label("lblmaxv"), QStringLiteral("800"));
-        EXPECT_EQ(input()->text(), QStringLiteral("5"));
-        EXPECT_EQ(input()->selectedText(), QStringLiteral("5"));
-        type(QStringLiteral("801"));
-        button("cmdEnter")->click();
-        EXPECT_TRUE(dialog.isVisible());
-        type(QStringLiteral("-1"));
-        button("cmdEnter")->click();
-        EXPECT_TRUE(dialog.isVisible());
-        type(QStringLiteral("800"));
-        button("cmdEnter")->click();
+// One call of the dialog: its bounds, start value and step, then the user's
+// steps separated by "|": paste a text ("=text"), check the box's text
+// ("?text") or click a button (cmdInc, cmdDec, cmdEnter, cmdCancel).
+struct InputCase {
+    const char* name;
+    std::array<InputNumber, 4> call;
+    const char* steps;
+    double result;
+    QStringList messages;
+};
+
+const InputCase InputCases[] = {
+    {"SwappedBoundsAreOrdered",
+     {800, 0, 5, 1},
+     "?5|=801|cmdEnter|=-1|cmdEnter|=800|cmdEnter",
+     800,
+     {AboveMax, BelowMin}},
+    {"StepsStopAtTheBoundsAndUseTheAbsoluteIncrement",
+     {1, 10, 3, -5},
+     "cmdDec|?1|cmdInc|?6|cmdInc|?10|cmdInc|?10|=0.1|cmdEnter|cmdCancel",
+     FormInputCheck::kCancelled,
+     {BelowMin}},
+    {"FractionalStepsFromATextShowCleanNumbers",
+     {0, 1, "0.10", 0.1},
+     "?0.10|cmdInc|cmdInc|?0.3|cmdEnter",
+     0.3,
+     {}},
+    {"ExponentIsAccepted", {0, 2000, 1, 1}, "=1E3|cmdEnter", 1000, {}},
+    {"BlanksAndABoundFromATextAreAccepted", {"2", "32000", 10, 1}, "= 2 |cmdEnter", 2, {}},
+    {"UpperBoundIsAccepted", {2, 32000, 10, 1}, "=32000|cmdEnter", 32000, {}},
+    {"InvalidCharactersAreRefusedByStepAndAccept",
+     {0, 100, 1, 1},
+     "=12a|cmdInc|?12a|cmdEnter|=+1|cmdEnter|=１２|cmdEnter|=12|cmdEnter",
+     12,
+     {Invalid, Invalid, Invalid, Invalid}},
+};
+
+class InputRules : public FormInputCheckTest, public ::testing::WithParamInterface<InputCase> {};
+
+TEST_P(InputRules, AcceptOnlyNumbersWithinTheBounds) {
+    const InputCase& c = GetParam();
+    const double result = run(c.call[0], c.call[1], c.call[2], c.call[3], [&] {
+        for (const QString& step : QString::fromUtf8(c.steps).split(QLatin1Char('|'))) {
+            if (step.startsWith(QLatin1Char('='))) {
+                input()->setText(step.mid(1));
+            } else if (step.startsWith(QLatin1Char('?'))) {
+                EXPECT_EQ(input()->text(), step.mid(1));
+            } else {
+                button(step)->click();
+            }
+        }
     });
-    EXPECT_EQ(result, 800);
-    EXPECT_EQ(messages(), (QStringList{QStringLiteral("入力上限を超えています"),
-                                       QStringLiteral("入力下限を超えています")}));
-    EXPECT_EQ(prompt.shown[0].title, QStringLiteral("入力エラー"));
+    EXPECT_DOUBLE_EQ(result, c.result);
+    EXPECT_EQ(prompt.texts(), c.messages);
 }
 
-TEST_F(FormInputCheckTest, StepsStopAtTheBoundsAndUseTheAbsoluteIncrement) {
-    const double result = run(1, 10, 3, -5, [&] {
-        button("cmdDec")->click();
-        EXPECT_EQ(input()->text(), QStringLiteral("1"));
-        button("cmdInc")->click();
-        EXPECT_EQ(input()->text(), QStringLiteral("6"));
-        button("cmdInc")->click();
-        EXPECT_EQ(input()->text(), QStringLiteral("10"));
-        button("cmdInc")->click();
-        EXPECT_EQ(input()->text(), QStringLiteral("10"));
-        type(QStringLiteral("0.1"));
-        button("cmdEnter")->click();  // below the bound: refused
-        button("cmdCancel")->click();
-    });
-    EXPECT_EQ(result, FormInputCheck::kCancelled);
-    EXPECT_EQ(messages(), QStringList{QStringLiteral("入力下限を超えています")});
-}
-
-TEST_F(FormInputCheckTest, FractionalStepsFromATextShowCleanNumbers) {
-    const double result = run(0, 1, QStringLiteral("0.10"), 0.1, [&] {
-        EXPECT_EQ(input()->text(), QStringLiteral("0.10"));
-        button("cmdInc")->click();
-        button("cmdInc")->click();
-        EXPECT_EQ(input()->text(), QStringLiteral("0.3"));
-        button("cmdEnter")->click();
-    });
-    EXPECT_DOUBLE_EQ(result, 0.3);
-}
-
-TEST_F(FormInputCheckTest, ExponentsAndExactBoundsAreAccepted) {
-    EXPECT_EQ(run(0, 2000, 1, 1,
-                  [&] {
-                      type(QStringLiteral("1E3"));
-                      button("cmdEnter")->click();
-                  }),
-              1000);
-    EXPECT_EQ(run(QStringLiteral("2"), QStringLiteral("32000"), 10, 1,
-                  [&] {
-                      type(QStringLiteral(" 2 "));
-                      button("cmdEnter")->click();
-                  }),
-              2);
-    EXPECT_EQ(run(2, 32000, 10, 1,
-                  [&] {
-                      type(QStringLiteral("32000"));
-                      button("cmdEnter")->click();
-                  }),
-              32000);
-    EXPECT_TRUE(messages().isEmpty());
-}
-
-TEST_F(FormInputCheckTest, InvalidCharactersAreRefusedByStepAndAccept) {
-    const double result = run(0, 100, 1, 1, [&] {
-        type(QStringLiteral("12a"));
-        button("cmdInc")->click();
-        EXPECT_EQ(input()->text(), QStringLiteral("12a"));
-        button("cmdEnter")->click();
-        EXPECT_TRUE(dialog.isVisible());
-        type(QStringLiteral("12"));
-        button("cmdEnter")->click();
-    });
-    EXPECT_EQ(result, 12);
-    EXPECT_EQ(messages(), (QStringList{QStringLiteral("無効文字が含まれています。"),
-                                       QStringLiteral("無効文字が含まれています。")}));
-    EXPECT_EQ(prompt.shown[0].title, QStringLiteral("入力チェック"));
-}
+INSTANTIATE_TEST_SUITE_P(Cases, InputRules, ::testing::ValuesIn(InputCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FormInputCheckTest, TypingKeepsOnlyNumberCharactersAndEnterOnlyMovesFocus) {
     const double result = run(0, 100000, 0, 1, [&] {
         input()->clear();
-        press(Qt::Key_1, QStringLiteral("1"));
-        press(Qt::Key_A, QStringLiteral("a"));
-        press(Qt::Key_Space, QStringLiteral(" "));
-        press(Qt::Key_E, QStringLiteral("E"));
-        press(Qt::Key_3, QStringLiteral("3"));
-        press(Qt::Key_Plus, QStringLiteral("+"));
+        for (const char* key : {"1", "a", " ", "E", "3", "+"}) {
+            press(QChar::fromLatin1(*key).toUpper().unicode(), QString::fromLatin1(key));
+        }
         EXPECT_EQ(input()->text(), QStringLiteral("1E3"));
         press(Qt::Key_Backspace);
-        EXPECT_EQ(input()->text(), QStringLiteral("1E"));
         press(Qt::Key_Return, QStringLiteral("\r"));
         EXPECT_TRUE(dialog.isVisible()) << "Enter does not accept by itself";
-        EXPECT_EQ(dialog.focusWidget(), button("cmdEnter"));
-        button("cmdEnter")->click();
+        EXPECT_EQ(dialog.focusWidget(), button(QStringLiteral("cmdEnter")));
+        button(QStringLiteral("cmdEnter"))->click();
     });
     EXPECT_EQ(result, 1);  // "1E" reads as 1
 }
 
-TEST_F(FormInputCheckTest, CancelAndCloseBoxReturnTheCancelValue) {
-    EXPECT_EQ(run(0, 100, 5, 1, [&] { button("cmdCancel")->click(); }), FormInputCheck::kCancelled);
-    EXPECT_EQ(run(0, 100, 5, 1, [&] { clickCloseBox(); }), FormInputCheck::kCancelled);
-    EXPECT_EQ(run(0, 100, 5, 1, [&] { press(Qt::Key_Escape, QStringLiteral("\x1b")); }),
-              FormInputCheck::kCancelled);
-    // The dialog serves the next call as usual.
-    EXPECT_EQ(run(0, 100, 5, 1, [&] { button("cmdEnter")->click(); }), 5);
-}
-
-TEST_F(FormInputCheckTest, OpenStateIsTheCaptionOfARunningCall) {
+// Cancel, the close box and Escape all return the cancel value; the dialog
+// is open (its caption set) only during a call and serves the next one.
+TEST_F(FormInputCheckTest, CancelWaysAndTheOpenState) {
     EXPECT_FALSE(dialog.isOpen());
-    EXPECT_TRUE(dialog.openCaption().isEmpty());
-
-    run(0, 100, 5, 1, [&] { button("cmdEnter")->click(); });
-    EXPECT_EQ(captionWhileOpen, QStringLiteral("設定値入力"));
-    EXPECT_FALSE(dialog.isOpen());
-
-    run(
-        0, 100, 5, 1, [&] { button("cmdCancel")->click(); }, QString());
+    const std::function<void()> cancels[] = {
+        [&] { button(QStringLiteral("cmdCancel"))->click(); },
+        [&] {
+            EXPECT_TRUE(dialog.isOpen());
+            clickCloseBox();
+        },
+        [&] { press(Qt::Key_Escape, QStringLiteral("\x1b")); }};
+    for (const auto& cancel : cancels) {
+        EXPECT_EQ(run(0, 100, 5, 1, cancel), FormInputCheck::kCancelled);
+        EXPECT_EQ(captionWhileOpen, QStringLiteral("設定値入力"));
+        EXPECT_FALSE(dialog.isOpen());
+    }
+    EXPECT_EQ(run(
+                  0, 100, 5, 1, [&] { button(QStringLiteral("cmdEnter"))->click(); }, QString()),
+              5);
     EXPECT_EQ(captionWhileOpen, QStringLiteral("パラメータ入力"));
-    EXPECT_FALSE(dialog.isOpen());
-
-    run(0, 100, 5, 1, [&] {
-        EXPECT_TRUE(dialog.isOpen());
-        clickCloseBox();
-    });
-    EXPECT_FALSE(dialog.isOpen());
 }
 
 }  // namespace

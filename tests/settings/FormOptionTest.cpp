@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
+#include <QLabel>
 #include <QRadioButton>
 
 #include "settings/OptionTestSupport.h"
@@ -67,7 +69,6 @@ TEST_F(FormOptionControls, StartUpNeedsAnExistingApplication) {
     EXPECT_EQ(settings.AutoRunEnabled, (std::array<bool, 2>{false, true}));
     EXPECT_FALSE(box("chkStartUp0")->isChecked());
     EXPECT_EQ(prompt.texts(), QStringList{"アプリケーションが見つかりません"});
-    EXPECT_EQ(prompt.shown[0].title, QStringLiteral("ファイルパスエラー"));
 
     // A typed path that does not exist switches an enabled application off.
     find<QLineEdit>(QStringLiteral("txtStartUp1"))->setText(QStringLiteral("/nowhere/b.exe"));
@@ -93,7 +94,6 @@ TEST_F(FormOptionControls, SaveFolderIsCheckedWhenLeft) {
     typeAndLeave(QStringLiteral("txtSaveFolder"), folder.path() + QStringLiteral("/missing"));
     EXPECT_EQ(settings.PayRecordFolder, paths.writeFolder);
     EXPECT_EQ(prompt.texts(), QStringList{"フォルダ名が不正です。"});
-    EXPECT_EQ(prompt.shown[0].title, QStringLiteral("アクセスエラー"));
     // Fewer than three characters pass unchecked.
     typeAndLeave(QStringLiteral("txtSaveFolder"), QStringLiteral("ab"));
     EXPECT_EQ(settings.PayRecordFolder, QStringLiteral("ab"));
@@ -157,6 +157,86 @@ TEST_F(FormOptionControls, ActivateShowsSettingsChangedElsewhere) {
     // Showing the values runs none of the handlers.
     EXPECT_TRUE(host.calls.isEmpty());
     EXPECT_TRUE(logMessages().isEmpty());
+}
+
+// The buttons along the bottom of the dialog.
+class FormOptionButtons : public FormOptionControls {};
+
+// Return hides the dialog, shows the main window and sets its watch; the
+// close box only hides.
+TEST_F(FormOptionButtons, ReturnShowsTheMainWindowAndSetsItsWatch) {
+    settings.ShotCheckEnabled = true;
+    settings.ShotCheckInterval = 700;
+    dialog().show();
+    click(QStringLiteral("cmdEnd"));
+    EXPECT_FALSE(dialog().isVisible());
+    settings.ShotCheckEnabled = false;
+    dialog().show();
+    click(QStringLiteral("cmdEnd"));
+    dialog().show();
+    dialog().close();
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_EQ(host.calls, (QStringList{"show main", "watch 700 1", "show main", "watch 700 0"}));
+}
+
+TEST_F(FormOptionButtons, RegionTestFillsThePreviews) {
+    click(QStringLiteral("cmdCapture"));
+    EXPECT_EQ(captures, (std::vector<int>{0, 1, 2, 3, 4}));
+    for (int i = 0; i < 5; ++i) {
+        const QPixmap picture = find<QLabel>(QStringLiteral("picCapture%1").arg(i))->pixmap();
+        EXPECT_EQ(picture.width(), 10 + i);
+    }
+}
+
+// Initialise asks first: "no" changes nothing; "yes" resets the settings,
+// writes the file and shows the defaults, and the graph buffer follows.
+TEST_F(FormOptionButtons, InitialiseAsksThenResetsWritesAndShows) {
+    const Settings defaults = settings;
+    settings.CaptureInterval = 42;
+    settings.GraphShow = !defaults.GraphShow;
+    const Settings changed = settings;
+    const QByteArray file = test::TempFolder::readBytes(configPath());
+    dialog().Activate();
+    prompt.queue(PromptAnswer::No);
+    click(QStringLiteral("cmdInit"));
+    EXPECT_EQ(settings, changed);
+    EXPECT_EQ(test::TempFolder::readBytes(configPath()), file);
+    EXPECT_EQ(prompt.shown.size(), 1u);
+    EXPECT_TRUE(host.calls.isEmpty());
+
+    QFile::remove(configPath());
+    click(QStringLiteral("cmdInit"));  // every question answered yes
+    EXPECT_EQ(settings, defaults);
+    EXPECT_TRUE(QFile::exists(configPath()));
+    EXPECT_EQ(text("lblCaptureInterval"), QString::number(defaults.CaptureInterval));
+    EXPECT_EQ(host.calls, QStringList{QStringLiteral("graph %1").arg(defaults.GraphShow)});
+    const QStringList log = logMessages();
+    EXPECT_EQ(log.first(), QStringLiteral("Click : Setting Initialize "));
+    EXPECT_EQ(log.last(), QStringLiteral("Initializing ConfigFile ･･･ End "));
+}
+
+// Save writes the settings file and Load reads it back (every field's round
+// trip is the settings file's own test); the dialog shows the loaded values,
+// and the graph buffer and gesture window follow the loaded switches.
+TEST_F(FormOptionButtons, SaveThenLoadShowsTheSavedSettings) {
+    const Settings defaults = settings;
+    settings.CaptureInterval = 17;
+    settings.PayRecordPrefix = QStringLiteral("明細");
+    settings.GraphShow = !settings.GraphShow;
+    settings.GestureEnabled = !settings.GestureEnabled;
+    const Settings saved = settings;
+    click(QStringLiteral("cmdSave"));
+
+    settings = defaults;
+    click(QStringLiteral("cmdLoad"));
+
+    EXPECT_EQ(settings, saved);
+    EXPECT_EQ(text("lblCaptureInterval"), QStringLiteral("17"));
+    EXPECT_EQ(find<QLineEdit>(QStringLiteral("txtSaveFile"))->text(), QStringLiteral("明細"));
+    EXPECT_EQ(host.calls, (QStringList{QStringLiteral("graph %1").arg(saved.GraphShow),
+                                       QStringLiteral("gestures %1").arg(saved.GestureEnabled)}));
+    EXPECT_EQ(logMessages(), (QStringList{"Click : Setting Save ", "Saving ConfigFile ･･･ End ",
+                                          "Click : Setting Load ", "Loading ConfigFile ･･･ End "}));
 }
 
 }  // namespace
