@@ -94,13 +94,3 @@ TEST(GestureMatcher, PauseLongerThanWaitTimeStartsOver) {
     edge.notify(QStringLiteral("Lu"), 500);
     EXPECT_EQ(edge.run.GestureSequence, QStringLiteral("Lu"));
 }
-
-TEST(GestureMatcher, TokensAndRows) {
-    EXPECT_EQ(bm::gestureToken(bm::MouseButton::Left, true), QStringLiteral("Ld"));
-    EXPECT_EQ(bm::gestureToken(bm::MouseButton::Right, false), QStringLiteral("Ru"));
-    EXPECT_TRUE(bm::gestureToken(bm::MouseButton::Other, true).isEmpty());
-    EXPECT_EQ(bm::gestureRow(GestureAction::PrintScreen).beepRhythm,
-              (std::array<int, 4>{3, 3, 0, 0}));
-    EXPECT_STREQ(bm::gestureRow(GestureAction::Resume).logLine,
-                 "マウスジェスチャ：時給測定一時停止 解除");
-}
