@@ -16,13 +16,6 @@ namespace {
 
 using test::inOrder;
 
-const QString SuspendLine = QStringLiteral("マウスジェスチャ：時給測定一時停止");
-const QString ResumeLine = QStringLiteral("マウスジェスチャ：時給測定一時停止 解除");
-const QString WatchOnLine = QStringLiteral("マウスジェスチャ：自動撮影 監視開始");
-const QString WatchOffLine = QStringLiteral("マウスジェスチャ：自動撮影 監視終了");
-const QString CaptureLine = QStringLiteral("マウスジェスチャ：時給サイクルタイマリセット");
-const QString ScreenshotLine = QStringLiteral("マウスジェスチャ：プリントスクリーン");
-
 // The main window with gestures on, a scripted mouse and a clock that moves
 // only when told to or when the program waits.
 class GestureWindow : public test::FormMainFixture {
@@ -57,6 +50,9 @@ protected:
 
     void startRun() { ChangeLogging(main->measure(), LoggingMode::Start); }
     qsizetype logged(const QString& message) const { return logMessages().count(message); }
+    static QString gesture(const char16_t* what) {
+        return QStringLiteral("マウスジェスチャ：") + QString::fromUtf16(what);
+    }
     // How often a gesture's line starts a line of the log box; the resume
     // line extends the suspend line and is not counted as it.
     qsizetype logBoxCount(const QString& line) const {
@@ -80,7 +76,7 @@ TEST_F(GestureWindow, SuspendAndResumeAreOneWaySwitchesThatAlwaysConfirm) {
         EXPECT_FALSE(main->captureTimerEnabled());
     }
     EXPECT_EQ(platform.beeps, 10);
-    EXPECT_EQ(logBoxCount(SuspendLine), 2);
+    EXPECT_EQ(logBoxCount(gesture(u"時給測定一時停止")), 2);
     EXPECT_EQ(logged(QStringLiteral("Suspend Mode On ")), 1);
 
     for (int twice = 0; twice < 2; ++twice) {
@@ -88,7 +84,7 @@ TEST_F(GestureWindow, SuspendAndResumeAreOneWaySwitchesThatAlwaysConfirm) {
         EXPECT_FALSE(run.SuspendMode);
         EXPECT_TRUE(main->captureTimerEnabled());
     }
-    EXPECT_EQ(logBoxCount(ResumeLine), 2);
+    EXPECT_EQ(logBoxCount(gesture(u"時給測定一時停止 解除")), 2);
     EXPECT_EQ(logged(QStringLiteral("Suspend Mode Off ")), 1);
     EXPECT_TRUE(run.GestureSequence.isEmpty());
 }
@@ -102,12 +98,12 @@ TEST_F(GestureWindow, WatchGesturesSwitchTheSettingAndTheWatchTimer) {
     EXPECT_TRUE(settings.ShotCheckEnabled);
     EXPECT_TRUE(watch->isActive());
     EXPECT_EQ(watch->interval(), 1500);
-    EXPECT_EQ(logBoxCount(WatchOnLine), 1);
+    EXPECT_EQ(logBoxCount(gesture(u"自動撮影 監視開始")), 1);
 
     clicks(QStringLiteral("RLLR"));
     EXPECT_FALSE(settings.ShotCheckEnabled);
     EXPECT_FALSE(watch->isActive());
-    EXPECT_EQ(logBoxCount(WatchOffLine), 1);
+    EXPECT_EQ(logBoxCount(gesture(u"自動撮影 監視終了")), 1);
 }
 
 TEST_F(GestureWindow, CaptureNowOnlyDuringARun) {
@@ -115,13 +111,13 @@ TEST_F(GestureWindow, CaptureNowOnlyDuringARun) {
     platform.addWindow(DefaultSearchWindowName, QImage(200, 100, QImage::Format_RGB32));
     load();
     clicks(QStringLiteral("RRRR"));
-    EXPECT_EQ(logBoxCount(CaptureLine), 1);
+    EXPECT_EQ(logBoxCount(gesture(u"時給サイクルタイマリセット")), 1);
     EXPECT_EQ(logged(QStringLiteral("CaptureImage0")), 0);
 
     startRun();
     const QDateTime before = platform.now();
     clicks(QStringLiteral("RRRR"));
-    EXPECT_EQ(logBoxCount(CaptureLine), 2);
+    EXPECT_EQ(logBoxCount(gesture(u"時給サイクルタイマリセット")), 2);
     EXPECT_EQ(logged(QStringLiteral("CaptureImage0")), 1);
     EXPECT_GT(run.NextCaptureTime, before);
 }
@@ -133,13 +129,13 @@ TEST_F(GestureWindow, TwoDoubleClicksSaveAScreenshotOfTheWindowInFront) {
     const QString shots = settings.PayRecordFolder + QStringLiteral("/ss");
     // One double click is not enough, nor is a second one after a pause.
     clicks(QStringLiteral("B.B"));
-    EXPECT_EQ(logBoxCount(ScreenshotLine), 0);
+    EXPECT_EQ(logBoxCount(gesture(u"プリントスクリーン")), 0);
 
     clicks(QStringLiteral("B"));
     // The record folder did not exist: it is made along with ss/.
     EXPECT_EQ(QDir(shots).entryList(QDir::Files),
               QStringList{QStringLiteral("PrtScr_20261205143000.png")});
-    EXPECT_EQ(logBoxCount(ScreenshotLine), 1);
+    EXPECT_EQ(logBoxCount(gesture(u"プリントスクリーン")), 1);
 }
 
 TEST_F(GestureWindow, SwitchingGesturesOffReleasesTheMouseAndOnListensAgain) {
@@ -155,14 +151,14 @@ TEST_F(GestureWindow, SwitchingGesturesOffReleasesTheMouseAndOnListensAgain) {
             platform.mouse()->click(false);
         }
     }
-    EXPECT_EQ(logBoxCount(CaptureLine), 0);
+    EXPECT_EQ(logBoxCount(gesture(u"時給サイクルタイマリセット")), 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(platform.mouse(), nullptr);
 
     main->ui().menuGesture->trigger();
     EXPECT_EQ(platform.mouseOpens, 2);
     clicks(QStringLiteral("RRRR"));
-    EXPECT_EQ(logBoxCount(CaptureLine), 1);
+    EXPECT_EQ(logBoxCount(gesture(u"時給サイクルタイマリセット")), 1);
 }
 
 TEST_F(GestureWindow, SwitchingGesturesOffWhileAGestureBeepsLetsItFinish) {
