@@ -100,22 +100,17 @@ TEST_F(GraphFrameTest, TooFewPointsUpdatesLabelsButKeepsThePicture) {
 }
 
 TEST_F(GraphFrameTest, ScaleClicksStopAtTheirLimitsAndOnlyTheTopLabelsStretch) {
-    for (int i = 0; i < 11; ++i) {
-        click("lblGraph_El0");
+    const std::vector<std::tuple<const char*, int, float>> rows = {
+        {"lblGraph_El0", 11, 2.0f}, {"lblGraph_Et", 9, 1.1f},  {"lblGraph_Mt", 9, 0.2f},
+        {"lblGraph_Ml0", 1, 0.3f},  {"lblGraph_El1", 1, 0.3f}, {"lblGraph_Ml3", 1, 0.3f},
+    };
+    for (const auto& [name, clicks, scale] : rows) {
+        for (int i = 0; i < clicks; ++i) {
+            click(name);
+        }
+        EXPECT_FLOAT_EQ(t.run.GraphScale, scale) << name;
     }
-    EXPECT_FLOAT_EQ(t.run.GraphScale, 2.0f);
-    for (int i = 0; i < 9; ++i) {
-        click("lblGraph_Et");
-    }
-    EXPECT_FLOAT_EQ(t.run.GraphScale, 1.1f);
-    for (int i = 0; i < 9; ++i) {
-        click("lblGraph_Mt");
-    }
-    EXPECT_FLOAT_EQ(t.run.GraphScale, 0.2f);
-    click("lblGraph_Ml0");
-    click("lblGraph_El1");
-    click("lblGraph_Ml3");
-    EXPECT_FLOAT_EQ(t.run.GraphScale, 0.3f);
+    // The labels show the new scale at once.
     addSample(10, 100);
     click("lblGraph_El0");  // 0.4 x 10 = 4 -> 6
     EXPECT_EQ(text("lblGraph_El0"), QStringLiteral("   6.0"));

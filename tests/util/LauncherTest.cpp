@@ -95,12 +95,5 @@ TEST_F(LauncherTest, DefaultWaitKeepsThePlatformPumpingForTheWholeTime) {
     EXPECT_GE(t.platform.pumpCalls, 1);
 }
 
-TEST(GetFileNameFromPath, TakesTheTextAfterTheLastSeparator) {
-    EXPECT_EQ(GetFileNameFromPath(QStringLiteral("/opt/bm/ReadMeL.txt")),
-              QStringLiteral("ReadMeL.txt"));
-    EXPECT_EQ(GetFileNameFromPath(QStringLiteral("ReadMeL.txt")), QStringLiteral("ReadMeL.txt"));
-    EXPECT_EQ(GetFileNameFromPath(QStringLiteral("/opt/bm/")), QString());
-}
-
 }  // namespace
 }  // namespace bm
