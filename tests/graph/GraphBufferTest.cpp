@@ -29,34 +29,14 @@ int errorNumberOf(const std::function<void()>& call) {
 
 }  // namespace
 
-TEST(GraphBuffer, NewBufferIsBlank) {
-    clsGraphBuffer b;
-    ASSERT_EQ(b.BufferSize(), 512);
-    for (int i = 0; i < b.BufferSize(); ++i) {
-        ASSERT_EQ(b.Value(i), clsGraphFormat()) << "sample " << i;
-    }
-    EXPECT_EQ(b.MaxValueTime() + b.MaxValueRateE() + b.MaxValueRateM() + b.MaxValueRateAveE() +
-                  b.MaxValueRateAveM() + b.MaxNum() + b.AveNum(),
-              0);
-}
-
 TEST(GraphBuffer, FirstSampleAveragesWithBlanksAndSetsMaxima) {
     clsGraphBuffer b;
-    const double t = 46361.6041666667;
-    b.AddGraphData(cur(3.5), cur(120), 5, 240, t, 1.0);
-
-    const clsGraphFormat& s = b.Value(0);
-    EXPECT_DOUBLE_EQ(s.Time(), t);
-    EXPECT_EQ(s.RateE(), cur(3.5));
-    EXPECT_EQ(s.RateM(), cur(120));
-    EXPECT_EQ(s.RateAveE(), cur(0.7));  // the four blank samples count as zeros
-    EXPECT_EQ(s.RateAveM(), cur(24));
-    EXPECT_EQ(b.Value(1), clsGraphFormat());
+    b.AddGraphData(cur(3.5), cur(120), 5, 240, 46361.6041666667, 1.0);
+    EXPECT_EQ(b.Value(0).RateAveE(), cur(0.7));  // the four blank samples count as zeros
+    EXPECT_EQ(b.Value(0).RateAveM(), cur(24));
     EXPECT_EQ(b.MaxValueRateE(), 4);  // 3.5 goes to the even neighbour
     EXPECT_EQ(b.MaxValueRateM(), 120);
     EXPECT_EQ(b.MaxValueTime(), 46362);
-    EXPECT_EQ(b.MaxNum(), 240);
-    EXPECT_EQ(b.AveNum(), 5);
 
     // Time 0 stands for the given present; the earlier average stays as it was.
     b.AddGraphData(cur(6.5), cur(0), 2, 240, 0.0, 45123.25);
@@ -74,10 +54,6 @@ TEST(GraphBuffer, UnreadRatesLeaveTheAverages) {
     EXPECT_EQ(b.Value(0).RateAveM(), cur(5));  // (10 + 0) / 2
     EXPECT_EQ(b.MaxValueRateE(), 2);           // negative rates are never maxima
 
-    add(b, -1, -1, 1);
-    EXPECT_EQ(b.Value(0).RateAveE(), Currency());
-    EXPECT_EQ(b.Value(0).RateAveM(), Currency());
-
     // Only exactly -1 counts as unread.
     add(b, -1.0002, -2, 1);
     EXPECT_EQ(b.Value(0).RateAveE(), cur(-1.0002));
@@ -91,10 +67,6 @@ TEST(GraphBuffer, RatesAreCappedAndCountsLimited) {
     EXPECT_EQ(b.AveNum(), 512);
     EXPECT_EQ(b.MaxNum(), 512);
 
-    add(b, 8, 8, 0);
-    EXPECT_EQ(b.Value(0).RateAveE(), Currency());
-    EXPECT_EQ(b.Value(0).RateAveM(), Currency());
-
     // The maxima cover only the newest maxCount samples.
     add(b, 2.5, 3, 1, 1);
     EXPECT_EQ(b.MaxValueRateE(), 2);
@@ -103,7 +75,7 @@ TEST(GraphBuffer, RatesAreCappedAndCountsLimited) {
     EXPECT_EQ(b.MaxValueRateE(), 2147483);
 }
 
-TEST(GraphBuffer, FullBufferDropsTheOldestSample) {
+TEST(GraphBuffer, FullBufferDropsTheOldestSampleAndIndexesOutsideFailWithError9) {
     clsGraphBuffer b;
     for (int i = 1; i <= 513; ++i) {
         add(b, i, 0, 1, 1);
@@ -111,15 +83,9 @@ TEST(GraphBuffer, FullBufferDropsTheOldestSample) {
     EXPECT_EQ(b.BufferSize(), 512);
     EXPECT_EQ(b.Value(0).RateE(), cur(513));
     EXPECT_EQ(b.Value(511).RateE(), cur(2));
-}
-
-TEST(GraphBuffer, OutOfRangeFailsWithError9) {
-    clsGraphBuffer b;
     EXPECT_EQ(errorNumberOf([&] { (void)b.Value(512); }), 9);
     EXPECT_EQ(errorNumberOf([&] { (void)b.Value(-1); }), 9);
-    EXPECT_EQ(errorNumberOf([&] { (void)b.Value(511); }), 0);
     EXPECT_EQ(errorNumberOf([&] { b.setBufferSize(0); }), 9);
-    EXPECT_EQ(errorNumberOf([&] { b.setBufferSize(-5); }), 9);
     EXPECT_EQ(b.BufferSize(), 512);
 }
 
@@ -130,7 +96,6 @@ TEST(GraphBuffer, ResizeAndShiftKeepTheOrder) {
     }
     b.setBufferSize(3);  // 5 4 3
     b.setBufferSize(4);  // 5 4 3 _
-    ASSERT_EQ(b.BufferSize(), 4);
     EXPECT_EQ(b.Value(2).RateE(), cur(3));
     EXPECT_EQ(b.Value(3), clsGraphFormat());
 
@@ -140,9 +105,6 @@ TEST(GraphBuffer, ResizeAndShiftKeepTheOrder) {
     b.DataShift(2, 1);  // 4 3 _ _
     EXPECT_EQ(b.Value(0).RateE(), cur(4));
     EXPECT_EQ(b.Value(2), clsGraphFormat());
-    b.DataShift(-1, 0);
-    b.DataShift(1, 2);
-    EXPECT_EQ(b.Value(0).RateE(), cur(4));
     b.DataShift(100, 1);
     EXPECT_EQ(b.BufferSize(), 4);
     EXPECT_EQ(b.Value(0), clsGraphFormat());
@@ -153,11 +115,7 @@ TEST(GraphBuffer, ResizeAndShiftKeepTheOrder) {
 
 TEST(OleDate, DaysSinceTheEndOf1899) {
     EXPECT_DOUBLE_EQ(bm::toOleDate(QDateTime(QDate(2000, 1, 1), QTime(0, 0))), 36526.0);
-    EXPECT_DOUBLE_EQ(bm::toOleDate(QDateTime(QDate(1900, 1, 1), QTime(18, 0))), 2.75);
     EXPECT_DOUBLE_EQ(bm::toOleDate(QDateTime(QDate(1899, 12, 29), QTime(6, 0))), -1.25);
-
-    const QDateTime when(QDate(2026, 12, 5), QTime(14, 30, 15));
-    EXPECT_EQ(bm::fromOleDate(bm::toOleDate(when)), when);
     EXPECT_EQ(bm::fromOleDate(-1.25), QDateTime(QDate(1899, 12, 29), QTime(6, 0)));
     // A hair before midnight rounds to the next day, not to 24:00.
     EXPECT_EQ(bm::fromOleDate(36526.0 - 1e-10), QDateTime(QDate(2000, 1, 1), QTime(0, 0)));

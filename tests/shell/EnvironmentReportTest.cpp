@@ -2,17 +2,10 @@
 
 #include <QTimeZone>
 
-#include "app/AppContext.h"
 #include "app/Cp932.h"
-#include "app/ProgramPaths.h"
-#include "app/RunState.h"
-#include "app/Settings.h"
-#include "platform/fake/FakePlatform.h"
-#include "records/DebugLog.h"
 #include "shell/CannedMachine.h"
 #include "shell/EnvironmentReport.h"
-#include "support/ScriptedPrompt.h"
-#include "support/TempFolder.h"
+#include "support/TestContext.h"
 
 using namespace bm;
 
@@ -106,66 +99,45 @@ TEST(EnvironmentReport, FullMachineLabelsByteExactInBothLanguages) {
               QString::fromUtf8(ExpectedJa));
 }
 
-TEST(EnvironmentReport, SelectionOrderAndFigures) {
+// The selection rules, on a machine description with one of each.
+TEST(EnvironmentReport, SelectionRules) {
     const QString text = EnvironmentReportText(smallMachine(), ReportLanguage::English);
-    const QString expected = QString::fromUtf8(
-        "Operating Environment Information\r\n"
-        "　　OperatingSystem : Linux\r\n"
-        "　　　Version : 6.1\r\n"
-        "　　　ServicePack : 0.0\r\n"
-        "　　NowLocalTime : 20240102-030405\r\n"
-        "　　　LastBootTime : 20240101-000000\r\n"
-        "　　#1 SMP\r\n"
-        "　　　ProcessorUse : 1\r\n"
-        "　　Processor : CPU A\r\n"  // two processors: two blocks of three lines
-        "　　　Revision : 1\r\n"
-        "　　　x86_64 A\r\n"
-        "　　Processor : CPU B\r\n"
-        "　　　Revision : 2\r\n"
-        "　　　x86_64 B\r\n"
-        "　　CacheMemory : Cache Memory 0 = 32 kByte\r\n"     // "None" and blank purposes
-        "　　CacheMemory : Cache Memory 1 = 64 kByte\r\n"     // give the device id; size 0
-        "　　CacheMemory : Cache Memory 4 = 8,192 kByte\r\n"  // or empty is skipped
-        "　　FreePhysicalMemory :  / 2,048 Byte\r\n"          // zero leaves the blank and unit
-        "　　　FreeVirtualMemory : 1,000 / 4,096 Byte\r\n"
-        "　　GraphicAdapter : First GPU\r\n"  // only the first adapter
-        "　　　AdapterRAM :  Byte\r\n"        // unknown size
-        "　　　　DriverVersion : 1.0\r\n"
-        "　　　GraphicMode : 800 x 600\r\n");
-    EXPECT_EQ(text, expected);
-
-    MachineEnvironment bare;
-    EXPECT_EQ(EnvironmentReportText(bare, ReportLanguage::Japanese),
+    const std::vector<std::pair<const char*, bool>> lines = {
+        {"　　Processor : CPU A\r\n　　　Revision : 1\r\n　　　x86_64 A\r\n", true},  // trimmed
+        {"　　Processor : CPU B\r\n", true},                        // one block per processor
+        {"　　CacheMemory : Cache Memory 0 = 32 kByte\r\n", true},  // "None" and blank purposes
+        {"　　CacheMemory : Cache Memory 1 = 64 kByte\r\n", true},  // give the device id
+        {"　　CacheMemory : Cache Memory 4 = 8,192 kByte\r\n", true},
+        {"L2-Cache", false},  // size 0 or empty is skipped
+        {"L3-Cache", false},
+        {"　　FreePhysicalMemory :  / 2,048 Byte\r\n", true},  // zero leaves the blank and unit
+        {"　　GraphicAdapter : First GPU\r\n　　　AdapterRAM :  Byte\r\n", true},
+        {"Second GPU", false},  // only the first adapter
+    };
+    for (const auto& [line, present] : lines) {
+        EXPECT_EQ(text.contains(QString::fromUtf8(line)), present) << line;
+    }
+    EXPECT_EQ(EnvironmentReportText(MachineEnvironment{}, ReportLanguage::Japanese),
               QString::fromUtf8("実行環境情報\r\n"));
 }
 
 TEST(OperatingInformation, EnglishReportAndMemoryLineAsOneLogEntry) {
     test::TempFolder machineRoot;
     test::CannedMachine machine(machineRoot.path());
-    test::TempFolder programFolder;
-    FakePlatform platform;
-    platform.setNow(Now);
-    Settings settings;
-    RunState run;
-    ProgramPaths paths = ProgramPaths::single(programFolder.path());
-    DebugLog log(programFolder.path(), platform);
-    test::ScriptedPrompt prompt;
-    AppContext ctx{settings, run, paths, platform, log, prompt};
+    test::TestContext<> t;
+    t.platform.setNow(Now);
     const EnvironmentSource source{machineRoot.path(), Now, {}};
     const QString memoryLine =
         QString::fromUtf8("　　Available Physical Memory 8,000,000 kByte    50 %\r\n");
+    const QString entry = "2024/03/15 12:34:56 OperatingInformation\r\n";
 
-    OperatingInformation(ctx, source);
-    const QString written = cp932::decode(test::TempFolder::readBytes(log.path()));
-    EXPECT_EQ(written, "2024/03/15 12:34:56 OperatingInformation\r\n" +
-                           QString::fromUtf8(ExpectedEn) + memoryLine + "\r\n");
+    OperatingInformation(t.ctx, source);
+    const QString written = cp932::decode(test::TempFolder::readBytes(t.log.path()));
+    EXPECT_EQ(written, entry + QString::fromUtf8(ExpectedEn) + memoryLine + "\r\n");
 
     // Without a report the entry still carries the memory figures.
     machine.remove("proc/cpuinfo");
-    log.WriteDebugLog("restart", LogMode::NewFile);
-    OperatingInformation(ctx, source);
-    const QString second = cp932::decode(test::TempFolder::readBytes(log.path()));
-    EXPECT_TRUE(
-        second.endsWith("2024/03/15 12:34:56 OperatingInformation\r\n" + memoryLine + "\r\n"))
-        << second.toStdString();
+    OperatingInformation(t.ctx, source);
+    const QString second = cp932::decode(test::TempFolder::readBytes(t.log.path()));
+    EXPECT_TRUE(second.endsWith(entry + memoryLine + "\r\n")) << second.toStdString();
 }

@@ -22,26 +22,18 @@ struct EnvironmentSourceTest : ::testing::Test {
 
 }  // namespace
 
-TEST_F(EnvironmentSourceTest, OperatingSystemFromReleaseKernelClockAndMemory) {
-    const auto env = ReadMachineEnvironment(source);
-    ASSERT_TRUE(env);
-    ASSERT_EQ(env->operatingSystems.size(), 1u);
-    const OperatingSystemInfo& os = env->operatingSystems[0];
-    EXPECT_EQ(os.Caption, "Debian GNU/Linux 12 (bookworm)");
-    EXPECT_EQ(os.Version, "6.1.0-18-amd64");
-    EXPECT_EQ(os.BuildType, "#1 SMP PREEMPT_DYNAMIC Debian 6.1.76-1 (2024-02-01)");
-    EXPECT_EQ(os.LocalDateTime, "20240315123456.789000+540");
-    EXPECT_EQ(os.LastBootUpTime, "20240315113251.289000+540");  // 3725.5 s earlier
-    EXPECT_EQ(os.NumberOfUsers, "2");                           // the two USER_PROCESS records only
-    EXPECT_EQ(os.FreePhysicalMemory, "1234567");
-    EXPECT_EQ(os.TotalVisibleMemorySize, "16318412");
-    EXPECT_EQ(os.FreeVirtualMemory, "3234567");
-    EXPECT_EQ(os.TotalVirtualMemorySize, "18415560");
-
-    machine.write("etc/os-release", "NAME='Plain Linux'\nPRETTY_NAME=\"Say \\\"hi\\\"\"\n");
-    EXPECT_EQ(ReadMachineEnvironment(source)->operatingSystems[0].Caption, "Say \"hi\"");
-    machine.write("etc/os-release", "NAME='Plain Linux'\n");
-    EXPECT_EQ(ReadMachineEnvironment(source)->operatingSystems[0].Caption, "Plain Linux");
+// The canned machine's figures are checked through the report; these are
+// the fallbacks it does not show.
+TEST_F(EnvironmentSourceTest, OperatingSystemNameFallbacksAndUserCount) {
+    EXPECT_EQ(ReadMachineEnvironment(source)->operatingSystems[0].NumberOfUsers, "2");
+    const std::vector<std::pair<QByteArray, QString>> releases = {
+        {"NAME='Plain Linux'\nPRETTY_NAME=\"Say \\\"hi\\\"\"\n", "Say \"hi\""},
+        {"NAME='Plain Linux'\n", "Plain Linux"},
+    };
+    for (const auto& [release, caption] : releases) {
+        machine.write("etc/os-release", release);
+        EXPECT_EQ(ReadMachineEnvironment(source)->operatingSystems[0].Caption, caption);
+    }
     machine.remove("etc/os-release");
     machine.write("usr/lib/os-release", "ID=x\n");
     EXPECT_EQ(ReadMachineEnvironment(source)->operatingSystems[0].Caption, "Linux");
@@ -58,14 +50,7 @@ TEST(WmiDateTime, OffsetInMinutesWithSign) {
     EXPECT_EQ(WmiDateTime(QDateTime()), "");
 }
 
-TEST_F(EnvironmentSourceTest, ProcessorsOnePerPackageOrPerModel) {
-    auto cpus = ReadMachineEnvironment(source)->processors;
-    ASSERT_EQ(cpus.size(), 2u);  // four logical processors in two packages
-    EXPECT_EQ(cpus[0].Name.trimmed(), "Intel(R) Xeon(R) Gold 6248 CPU @ 2.50GHz");
-    EXPECT_EQ(cpus[0].Revision, "21767");
-    EXPECT_EQ(cpus[0].Description, "x86_64 Family 6 Model 85 Stepping 7");
-    EXPECT_EQ(cpus[1].Revision, "21766");
-
+TEST_F(EnvironmentSourceTest, ProcessorsWithoutPackageIdsAreOnePerModel) {
     // No package ids (many ARM boards and VMs): one entry per distinct model;
     // the board's own block carries no processor number and is not a CPU.
     machine.remove("proc/sys/kernel/arch");
@@ -74,7 +59,7 @@ TEST_F(EnvironmentSourceTest, ProcessorsOnePerPackageOrPerModel) {
                   "processor\t: 1\nmodel name\t: Cortex-A72\nCPU revision\t: 3\n\n"
                   "processor\t: 2\nmodel name\t: Cortex-A53\nCPU revision\t: 4\n\n"
                   "Hardware\t: BCM2835\nModel\t: Raspberry Pi\n");
-    cpus = ReadMachineEnvironment(source)->processors;
+    const auto cpus = ReadMachineEnvironment(source)->processors;
     ASSERT_EQ(cpus.size(), 2u);
     EXPECT_EQ(cpus[0].Name, "Cortex-A72");
     EXPECT_EQ(cpus[0].Revision, "3");
@@ -82,27 +67,11 @@ TEST_F(EnvironmentSourceTest, ProcessorsOnePerPackageOrPerModel) {
     EXPECT_EQ(cpus[1].Name, "Cortex-A53");
 }
 
-TEST_F(EnvironmentSourceTest, CachesOnePerLevelInKilobytes) {
-    const auto caches = ReadCacheMemories(folder.path());
-    ASSERT_EQ(caches.size(), 3u);
-    EXPECT_EQ(caches[0].Purpose, "L1-Cache");  // data and instruction together
-    EXPECT_EQ(caches[0].MaxCacheSize, "64");
-    EXPECT_EQ(caches[1].DeviceId, "Cache Memory 1");
-    EXPECT_EQ(caches[2].MaxCacheSize, "27648");
-    machine.remove("sys/devices/system/cpu/cpu0/cache");
-    EXPECT_TRUE(ReadCacheMemories(folder.path()).empty());
-}
-
 TEST_F(EnvironmentSourceTest, VideoControllersInCardOrder) {
     machine.write("sys/class/drm/card10/device/vendor", "0x8086\n");
     machine.write("sys/class/drm/card1-HDMI-A-1/status", "connected\n");
     auto cards = ReadVideoControllers(folder.path());
-    ASSERT_EQ(cards.size(), 3u);
-    EXPECT_EQ(cards[0].Name,
-              "Advanced Micro Devices, Inc. [AMD/ATI] Navi 21 [Radeon RX 6800/6800 XT / 6900 XT]");
-    EXPECT_EQ(cards[0].AdapterRAM, QStringLiteral("17163091968"));
-    EXPECT_EQ(cards[0].DriverVersion, "amdgpu");
-    EXPECT_EQ(cards[0].VideoModeDescription, "2560 x 1440");  // the connected output
+    ASSERT_EQ(cards.size(), 3u);  // the first card is checked through the report
     EXPECT_EQ(cards[1].Name, "NVIDIA Corporation GA106 [GeForce RTX 3060 Lite Hash Rate]");
     EXPECT_FALSE(cards[1].AdapterRAM.has_value());
     EXPECT_EQ(cards[1].DriverVersion, "nvidia 550.54.14");
@@ -164,18 +133,4 @@ TEST_F(EnvironmentSourceTest, MemoryStatusForTheClosingEntry) {
     EXPECT_EQ(ReadMemoryStatus(source)->memoryLoad, 75);
     machine.write("proc/meminfo", "MemFree: 250 kB\n");
     EXPECT_FALSE(ReadMemoryStatus(source));
-}
-
-TEST(EnvironmentSourceSmoke, RunningMachineReportsOrDeclinesCleanly) {
-    const auto source = EnvironmentSource::thisMachine(QDateTime::currentDateTime());
-    const auto report = EnvironmentReportEn(source);
-    if (report) {
-        EXPECT_TRUE(report->startsWith("Operating Environment Information\r\n"));
-        EXPECT_TRUE(report->endsWith("\r\n"));
-    }
-    const auto status = ReadMemoryStatus(source);
-    if (status) {
-        EXPECT_GE(status->memoryLoad, 0);
-        EXPECT_LE(status->memoryLoad, 100);
-    }
 }

@@ -1,9 +1,7 @@
 #include "FormMainFixture.h"
 
 #include <QApplication>
-#include <QWidget>
 
-#include "app/Cp932.h"
 #include "settings/SettingsDefaults.h"
 
 namespace bm::test {
@@ -24,6 +22,7 @@ FormMainFixture::~FormMainFixture() {
     // The window's closing sequence is what the tests drive; whatever is
     // left goes without it.
     main.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 FormMain& FormMainFixture::load() {
@@ -33,29 +32,11 @@ FormMain& FormMainFixture::load() {
     return *main;
 }
 
-void FormMainFixture::resizeTo(int width, int height) {
-    main->resize(width, height);
-    QApplication::processEvents();
-}
-
-QStringList FormMainFixture::logMessages() const {
-    const QString text = cp932::decode(TempFolder::readBytes(log.path()));
-    QStringList out;
-    for (const QString& line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
-        out << line.mid(20);  // "yyyy/mm/dd hh:mm:ss "
-    }
-    return out;
-}
-
 QStringList FormMainFixture::newLogMessages() {
     const QStringList all = logMessages();
     const QStringList added = all.mid(seen_);
     seen_ = all.size();
     return added;
-}
-
-int FormMainFixture::clientHeight() const {
-    return main->centralWidget()->height();
 }
 
 }  // namespace bm::test

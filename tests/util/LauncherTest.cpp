@@ -11,14 +11,8 @@ namespace {
 // A platform that refuses every launch, like a desktop without an opener.
 class RefusingPlatform : public FakePlatform {
 public:
-    bool startDetached(const QString& program) override {
-        started << program;
-        return false;
-    }
-    bool openWithDesktop(const QString& pathOrUrl) override {
-        opened << pathOrUrl;
-        return false;
-    }
+    bool startDetached(const QString&) override { return false; }
+    bool openWithDesktop(const QString&) override { return false; }
 };
 
 class LauncherTest : public ::testing::Test {
@@ -38,62 +32,43 @@ protected:
     }
 };
 
-TEST_F(LauncherTest, MissingFileIsReportedAndNothingStarts) {
+TEST_F(LauncherTest, MissingFileOrEmptyAddressIsReportedAndNothingStarts) {
     const QString path = t.folder.file("sub/ReadMeL.txt");
     ExecuteFile(t.ctx, path, kLaunchWaitMs, hooks);
+    ExecuteUrl(t.ctx, QString(), kLaunchWaitMs, hooks);
 
-    ASSERT_EQ(t.prompt.shown.size(), 1u);
-    EXPECT_EQ(t.prompt.shown[0].text, QStringLiteral("ReadMeL.txtファイルが見つかりません。"));
+    EXPECT_EQ(t.prompt.texts(),
+              (QStringList{QStringLiteral("ReadMeL.txtファイルが見つかりません。"),
+                           QStringLiteral("サイトが見つかりません。")}));
     EXPECT_EQ(t.prompt.shown[0].title, QStringLiteral("実行エラー"));
-    EXPECT_EQ(t.prompt.shown[0].buttons, PromptButtons::Ok);
-    EXPECT_EQ(t.prompt.shown[0].icon, PromptIcon::None);
-    EXPECT_EQ(t.logMessages(), QStringList{QStringLiteral("Execution File Not Find  ") + path});
+    EXPECT_EQ(t.logMessages(), (QStringList{QStringLiteral("Execution File Not Find  ") + path,
+                                            QStringLiteral("Execution File Not Find  ")}));
     EXPECT_TRUE(t.platform.started.isEmpty());
     EXPECT_TRUE(t.platform.opened.isEmpty());
     EXPECT_TRUE(events.isEmpty()) << "no wait and no pointer change";
 }
 
-TEST_F(LauncherTest, EmptyAddressIsReportedWithTheSiteMessage) {
-    ExecuteUrl(t.ctx, QString(), kLaunchWaitMs, hooks);
-
-    ASSERT_EQ(t.prompt.shown.size(), 1u);
-    EXPECT_EQ(t.prompt.shown[0].text, QStringLiteral("サイトが見つかりません。"));
-    EXPECT_EQ(t.prompt.shown[0].title, QStringLiteral("実行エラー"));
-    EXPECT_EQ(t.logMessages(), QStringList{QStringLiteral("Execution File Not Find  ")});
-    EXPECT_TRUE(t.platform.opened.isEmpty());
-    EXPECT_TRUE(events.isEmpty());
-}
-
-TEST_F(LauncherTest, ExecutableFilesStartDetachedAndOtherFilesGoToTheOpener) {
+TEST_F(LauncherTest, ExecutableFilesStartDetachedAndOtherFilesAndAddressesGoToTheOpener) {
     const QString program = makeFile("tool.sh", true);
     const QString document = makeFile("ReadMeL.txt", false);
+    const QString url = QStringLiteral("https://example.org/page");
 
     ExecuteFile(t.ctx, program, kLaunchWaitMs, hooks);
     ExecuteFile(t.ctx, document, kLaunchWaitMs, hooks);
     ExecuteFile(t.ctx, t.folder.path(), kLaunchWaitMs, hooks);  // a folder is opened, not run
-
-    EXPECT_EQ(t.platform.started, QStringList{program});
-    EXPECT_EQ(t.platform.opened, (QStringList{document, t.folder.path()}));
-    EXPECT_TRUE(t.prompt.shown.empty());
-    const QStringList expectedLog = {QStringLiteral("Execution File Start ･･･  ") + program,
-                                     QStringLiteral("Execution File Finish "),
-                                     QStringLiteral("Execution File Start ･･･  ") + document,
-                                     QStringLiteral("Execution File Finish "),
-                                     QStringLiteral("Execution File Start ･･･  ") + t.folder.path(),
-                                     QStringLiteral("Execution File Finish ")};
-    EXPECT_EQ(t.logMessages(), expectedLog);
-    EXPECT_EQ(events.mid(0, 3), (QStringList{"busy", "wait 500", "default"}));
-    EXPECT_EQ(events.size(), 9);
-}
-
-TEST_F(LauncherTest, WebAddressGoesToTheOpener) {
-    const QString url = QStringLiteral("https://example.org/page");
     ExecuteUrl(t.ctx, url, kLaunchWaitMs, hooks);
 
-    EXPECT_EQ(t.platform.opened, QStringList{url});
-    EXPECT_EQ(t.logMessages(), (QStringList{QStringLiteral("Execution Url Start ･･･  ") + url,
-                                            QStringLiteral("Execution Url Finish ")}));
-    EXPECT_EQ(events, (QStringList{"busy", "wait 500", "default"}));
+    EXPECT_EQ(t.platform.started, QStringList{program});
+    EXPECT_EQ(t.platform.opened, (QStringList{document, t.folder.path(), url}));
+    EXPECT_TRUE(t.prompt.shown.empty());
+    EXPECT_EQ(t.logMessages().mid(0, 2),
+              (QStringList{QStringLiteral("Execution File Start ･･･  ") + program,
+                           QStringLiteral("Execution File Finish ")}));
+    EXPECT_EQ(t.logMessages().mid(6),
+              (QStringList{QStringLiteral("Execution Url Start ･･･  ") + url,
+                           QStringLiteral("Execution Url Finish ")}));
+    EXPECT_EQ(events.mid(0, 3), (QStringList{"busy", "wait 500", "default"}));
+    EXPECT_EQ(events.size(), 12);
 }
 
 TEST_F(LauncherTest, RefusedLaunchIsLoggedAsFailedNotFinished) {
@@ -116,17 +91,8 @@ TEST_F(LauncherTest, RefusedLaunchIsLoggedAsFailedNotFinished) {
 TEST_F(LauncherTest, DefaultWaitKeepsThePlatformPumpingForTheWholeTime) {
     const std::uint32_t before = t.platform.tickCount();
     ExecuteUrl(t.ctx, QStringLiteral("https://example.org/"), kLaunchWaitMs);
-
     EXPECT_GE(t.platform.tickCount() - before, 500u);
     EXPECT_GE(t.platform.pumpCalls, 1);
-}
-
-TEST(GetFileNameFromPath, TakesTheTextAfterTheLastSeparator) {
-    EXPECT_EQ(GetFileNameFromPath(QStringLiteral("/opt/bm/ReadMeL.txt")),
-              QStringLiteral("ReadMeL.txt"));
-    EXPECT_EQ(GetFileNameFromPath(QStringLiteral("ReadMeL.txt")), QStringLiteral("ReadMeL.txt"));
-    EXPECT_EQ(GetFileNameFromPath(QStringLiteral("/opt/bm/")), QString());
-    EXPECT_EQ(GetFileNameFromPath(QString()), QString());
 }
 
 }  // namespace
