@@ -69,8 +69,8 @@ TEST_F(CaptureNoticesTest, CoveredRegionsAreNotAFailedReadAndAreLoggedOncePerRun
     CaptureImage(m);
     CaptureImage(m);
     EXPECT_FALSE(view.logBox.contains(QStringLiteral("認識失敗")));
-    EXPECT_TRUE(debugLines().filter(QStringLiteral("misstep")).isEmpty());
-    EXPECT_EQ(debugLines().count(QStringLiteral("Capture Region Covered By Another Window ")), 1);
+    EXPECT_TRUE(logMessages().filter(QStringLiteral("misstep")).isEmpty());
+    EXPECT_EQ(logMessages().count(QStringLiteral("Capture Region Covered By Another Window ")), 1);
     EXPECT_EQ(view.popupMessage, CoveredRegionsPopup);
     EXPECT_EQ(view.popupShows, 1);
     EXPECT_EQ(run.NextCaptureTime, platform.now().addSecs(15));

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMenu>
 #include <QMouseEvent>
 
 #include "MeasureFixture.h"
@@ -79,33 +78,6 @@ TEST_F(FormMiniViewTest, DraggedOverTheCaptureRectsItMovesOffAndSaysSo) {
     send(*view, QEvent::MouseButtonRelease, {52, 42}, Qt::NoButton);
     EXPECT_EQ(mini.position, QPoint(50, 40));
     EXPECT_TRUE(view->toolTip().isEmpty());
-}
-
-TEST_F(FormMiniViewTest, RememberedPlaceOverTheRegionsIsLeftWhenShown) {
-    mini.position = QPoint(300, 230);
-    auto view = makeView();
-    view->show();
-    QApplication::processEvents();
-    EXPECT_FALSE(coversCaptureRects(*view));
-    EXPECT_FALSE(view->toolTip().isEmpty());
-}
-
-TEST_F(FormMiniViewTest, OptionsMenuSetsOpacityAndOnTop) {
-    auto view = makeView();
-    view->show();
-    EXPECT_TRUE(view->windowFlags() & Qt::WindowStaysOnTopHint);
-    for (QAction* a : view->optionsMenu()->findChildren<QAction*>()) {
-        if (a->text() == QStringLiteral("70 %")) {
-            a->trigger();
-        }
-        if (a->text() == QStringLiteral("常に手前に表示")) {
-            a->trigger();
-        }
-    }
-    EXPECT_EQ(mini.opacity, 70);
-    EXPECT_FALSE(mini.onTop);
-    EXPECT_FALSE(view->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_TRUE(view->isVisible());
 }
 
 }  // namespace bm::test
