@@ -22,14 +22,15 @@ protected:
         FormMiniView::Services services{
             stats,
             [this] { return platform.now(); },
-            [this] {
-                return CaptureRectsOnScreen(
-                    platform, platform.findWindowByTitle(settings.SearchWindowName), settings);
-            },
+            [this] { return rects(); },
             {},
             [this] { ++saves; },
         };
         return std::make_unique<FormMiniView>(std::move(services), mini);
+    }
+    std::vector<QRect> rects() {
+        return CaptureRectsOnScreen(platform, platform.findWindowByTitle(settings.SearchWindowName),
+                                    settings);
     }
     void send(QWidget& w, QEvent::Type type, QPoint global, Qt::MouseButtons buttons) {
         const QPoint local = global - w.pos();
@@ -38,8 +39,7 @@ protected:
     }
     bool coversCaptureRects(const QWidget& w) {
         const QRect here(w.pos(), w.size());
-        for (const QRect& r : CaptureRectsOnScreen(
-                 platform, platform.findWindowByTitle(settings.SearchWindowName), settings)) {
+        for (const QRect& r : rects()) {
             if (r.intersects(here)) {
                 return true;
             }
@@ -55,6 +55,8 @@ protected:
 }  // namespace
 
 TEST_F(FormMiniViewTest, DraggedOverTheCaptureRectsItMovesOffAndSaysSo) {
+    ASSERT_EQ(rects().size(), 5u);  // the regions, through the client origin (304, 224)
+    EXPECT_EQ(rects()[1], QRect(304, 244, 60, 9));
     auto view = makeView();
     view->move(10, 10);
     view->show();

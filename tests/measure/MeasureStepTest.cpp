@@ -29,8 +29,9 @@ TEST_F(MeasureStepTest, MissingReadingsAreNamedAndRetriedSoon) {
         std::int32_t lv;
         std::int64_t exp, money;
         const char* text;
-    } rows[] = {{-1, -1, -1, "全部 NG"},   {50, -1, -1, "ExpとMoney NG"}, {-1, 1234, -1, "LvとMoney NG"},
-                {50, 1234, -1, "Money NG"}, {-1, -1, 0, "LvとExp NG"},     {50, -1, 0, "Exp NG"},
+    } rows[] = {{-1, -1, -1, "全部 NG"},        {50, -1, -1, "ExpとMoney NG"},
+                {-1, 1234, -1, "LvとMoney NG"}, {50, 1234, -1, "Money NG"},
+                {-1, -1, 0, "LvとExp NG"},      {50, -1, 0, "Exp NG"},
                 {-1, 1234, 0, "Lv NG"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
@@ -41,8 +42,8 @@ TEST_F(MeasureStepTest, MissingReadingsAreNamedAndRetriedSoon) {
         advanceSeconds(180);
         measure(row.lv, row.exp, row.money);
 
-        const QString line =
-            platform.now().toString(QStringLiteral("MM/dd HH:mm")) + QStringLiteral("  認識失敗  ") + QString::fromUtf8(row.text);
+        const QString line = platform.now().toString(QStringLiteral("MM/dd HH:mm")) +
+                             QStringLiteral("  認識失敗  ") + QString::fromUtf8(row.text);
         EXPECT_EQ(view.logBox, line + QStringLiteral("\r\n"));
         EXPECT_EQ(run.NextCaptureTime, platform.now().addSecs(15));
         EXPECT_EQ(logMessages().last(), QStringLiteral("ImageRecognition misstep :") + line);

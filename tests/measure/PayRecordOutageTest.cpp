@@ -65,7 +65,8 @@ TEST_F(PayRecordOutage, LinesKeptWhileTheFolderIsAFileGoOutInOrderWhenItWorksAga
     ASSERT_EQ(lines.size(), 4);
     EXPECT_EQ(lines[0], PayRecordHeader(false));
     for (int i = 1; i < 4; ++i) {
-        EXPECT_TRUE(lines[i].contains(QStringLiteral("%1.00").arg(11 + i))) << lines[i].toStdString();
+        EXPECT_TRUE(lines[i].contains(QStringLiteral("%1.00").arg(11 + i)))
+            << lines[i].toStdString();
     }
 
     // A later failure tells the user again.
@@ -83,7 +84,8 @@ TEST_F(PayRecordOutage, TheRunsEndWritesKeptLinesOrPutsThemInTheDebugLog) {
     mendFolder();
     const QString path = payRecordPath();
     ChangeLogging(m, LoggingMode::Stop);
-    const QStringList lines = cp932::decode(TempFolder::readBytes(path)).split(QStringLiteral("\r\n"));
+    const QStringList lines =
+        cp932::decode(TempFolder::readBytes(path)).split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines[1].contains(QStringLiteral("11.00")));
 
