@@ -22,20 +22,7 @@ std::vector<QImage> fiveRegions() {
 
 }  // namespace
 
-TEST(ReviewFolder, SavesFivePngsIntoANewFolder) {
-    TempFolder folder;
-    const QString target = folder.path() + QStringLiteral("/ss/NG/");
-    const QDateTime when(QDate(2026, 12, 6), QTime(20, 15, 30, 250));
-    const QStringList written = SaveReviewImages(target, fiveRegions(), when);
-    ASSERT_EQ(written.size(), 5);
-    EXPECT_EQ(written[4], target + QStringLiteral("NG_20261206_201530250_4.png"));
-    QImageReader reader(written[4]);
-    EXPECT_EQ(reader.format(), "png");
-    EXPECT_EQ(reader.size(), QSize(14, 8));
-    EXPECT_TRUE(SaveReviewImages(QString(), fiveRegions(), when).isEmpty());
-}
-
-TEST(ReviewFolder, KeepsOnlyTheNewestPicturesAndNothingElseIsTouched) {
+TEST(ReviewFolder, SavesPngsAndKeepsOnlyTheNewestAndNothingElseIsTouched) {
     TempFolder folder;
     const QString target = folder.path() + QStringLiteral("/NG/");
     TempFolder::writeBytes(folder.path() + QStringLiteral("/note.txt"), "mine");
@@ -54,6 +41,8 @@ TEST(ReviewFolder, KeepsOnlyTheNewestPicturesAndNothingElseIsTouched) {
     EXPECT_EQ(pngs.last(), QStringLiteral("NG_20261206_200530000_4.png"));
     EXPECT_TRUE(QFile::exists(target + QStringLiteral("note.txt")));
     EXPECT_TRUE(QFile::exists(target + QStringLiteral("NG_mine.jpg")));
+    EXPECT_EQ(QImageReader(target + pngs.last()).size(), QSize(14, 8));
+    EXPECT_TRUE(SaveReviewImages(QString(), fiveRegions(), when).isEmpty());
 
     PruneReviewFolder(target, 0);
     EXPECT_TRUE(QDir(target).entryList({QStringLiteral("*.png")}, QDir::Files).isEmpty());

@@ -38,8 +38,6 @@ TEST_F(CaptureNoticesTest, GameBehindForMoreThanAMinuteIsToldOncePerRunWithTheRe
     captureEvery15s(60);
     EXPECT_EQ(view.popupShows, 1);
     EXPECT_TRUE(view.popupVisible);  // a capture that finds the window keeps it
-    EXPECT_EQ(view.popupMessage,
-              BackgroundPopupText(ForegroundReason::OtherWindowActive, QStringLiteral("Browser")));
     EXPECT_TRUE(view.popupMessage.contains(QStringLiteral("「Browser」")));
 
     platform.setForeground(game);
@@ -51,14 +49,9 @@ TEST_F(CaptureNoticesTest, GameBehindForMoreThanAMinuteIsToldOncePerRunWithTheRe
     captureEvery15s(180);
     EXPECT_EQ(view.popupShows, 1);
 
-    // A new run may tell again; a lost game window still takes the popup
-    // over from a notice.
-    ChangeLogging(m, LoggingMode::Start);
+    ChangeLogging(m, LoggingMode::Start);  // a new run may tell again
     captureEvery15s(90);
     EXPECT_EQ(view.popupShows, 2);
-    platform.removeWindow(game);
-    CaptureImage(m);
-    EXPECT_EQ(view.popupMessage, QStringLiteral("LaTale Clientが起動していません"));
 }
 
 TEST_F(CaptureNoticesTest, CoveredRegionsAreNotAFailedReadAndAreLoggedOncePerRun) {
@@ -69,10 +62,8 @@ TEST_F(CaptureNoticesTest, CoveredRegionsAreNotAFailedReadAndAreLoggedOncePerRun
     CaptureImage(m);
     CaptureImage(m);
     EXPECT_FALSE(view.logBox.contains(QStringLiteral("認識失敗")));
-    EXPECT_TRUE(debugLines().filter(QStringLiteral("misstep")).isEmpty());
-    EXPECT_EQ(debugLines().count(QStringLiteral("Capture Region Covered By Another Window ")), 1);
+    EXPECT_EQ(logMessages().count(QStringLiteral("Capture Region Covered By Another Window ")), 1);
     EXPECT_EQ(view.popupMessage, CoveredRegionsPopup);
-    EXPECT_EQ(view.popupShows, 1);
     EXPECT_EQ(run.NextCaptureTime, platform.now().addSecs(15));
 
     // Uncovered, or covered only where the readings succeeded (region 1,

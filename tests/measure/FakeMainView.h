@@ -17,29 +17,21 @@ class FakeMainView : public MainView {
 public:
     QString logBox;  // everything appended, untrimmed
     ResultPanel panel;
-    int frameRefreshes = 0;
     int popupShows = 0;
     bool popupVisible = false;
     QString popupMessage;
     bool inputOpen = false;
     std::array<QImage, RegionCount> previews{};
     bool captureTimer = false;
-    int watchInterval = 0;
-    bool watchTimer = false;
     bool runEnabled = true;
     QString runCaption = QStringLiteral("開始");
     bool stopEnabled = false;
     bool suspendRed = false;
-    bool testButtons = true;
-    QString elapse;
-    int raised = 0;
-    int graphRedraws = 0;
-    std::array<QString, 3> recognition{};
 
-    void setRecognitionLabel(int cat, const QString& text) override { recognition[cat] = text; }
+    void setRecognitionLabel(int, const QString&) override {}
     void appendLog(const QString& text) override { logBox += text; }
     void showResultPanel(const ResultPanel& p) override { panel = p; }
-    void refreshFrame1() override { ++frameRefreshes; }
+    void refreshFrame1() override {}
     void showPopupMessage(const QString& message, const QString&, int) override {
         ++popupShows;
         popupVisible = true;
@@ -52,21 +44,18 @@ public:
     QImage capturePreview(int index) const override { return previews[index]; }
     void setCaptureTimerEnabled(bool enabled) override { captureTimer = enabled; }
     bool captureTimerEnabled() const override { return captureTimer; }
-    void setWatchTimer(int intervalMs, bool enabled) override {
-        watchInterval = intervalMs;
-        watchTimer = enabled;
-    }
+    void setWatchTimer(int, bool) override {}
     void setRunMenu(bool run, const QString& caption, bool stop) override {
         runEnabled = run;
         runCaption = caption;
         stopEnabled = stop;
     }
     void setSuspendButtonRed(bool red) override { suspendRed = red; }
-    void setTestButtonsEnabled(bool enabled) override { testButtons = enabled; }
-    void setElapseLabel(const QString& text) override { elapse = text; }
-    void bringToFront() override { ++raised; }
+    void setTestButtonsEnabled(bool) override {}
+    void setElapseLabel(const QString&) override {}
+    void bringToFront() override {}
     void setWaitCursor(bool) override {}
-    void graphDataDisplay(int, float) override { ++graphRedraws; }
+    void graphDataDisplay(int, float) override {}
 };
 
 // Records the graph samples.

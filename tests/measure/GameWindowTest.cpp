@@ -2,9 +2,7 @@
 
 #include <QImage>
 
-#include "MeasureFixture.h"
 #include "app/GameWindow.h"
-#include "measure/LevelUpWatch.h"
 #include "platform/fake/FakePlatform.h"
 
 namespace bm::test {
@@ -48,21 +46,6 @@ TEST(GameWindow, AWindowFoundOnceIsCheckedInsteadOfLookedUpAgain) {
 
     // Another title asked for (the setting was changed): looked up, not checked.
     EXPECT_EQ(FindGameWindow(platform, cache, QStringLiteral("LaTale Client - loading")), second);
-}
-
-TEST_F(MeasureFixture, WatchTicksLookTheGameWindowUpOnlyOnce) {
-    startRun();
-    openGame(
-        StatusBar{QStringLiteral("57"), QStringLiteral("40.00"), QStringLiteral("1000"), false});
-    const int lookups = platform.titleLookups;
-    const int checks = platform.titleChecks;
-    for (int i = 0; i < 4; ++i) {
-        WatchTimerTick(m);
-        platform.advance(1000);
-    }
-    EXPECT_EQ(platform.titleLookups - lookups, 1);
-    EXPECT_EQ(platform.titleChecks - checks, 3);
-    EXPECT_GE(run.WatchExp, Currency());
 }
 
 }  // namespace bm::test

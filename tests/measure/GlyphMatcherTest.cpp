@@ -3,7 +3,6 @@
 #include <random>
 
 #include "measure/GlyphMatcher.h"
-#include "settings/SettingsDefaults.h"
 
 using bm::DigitReading;
 using bm::GlyphCount;
@@ -65,24 +64,6 @@ struct Case {
     QString alphabet;
 };
 
-std::vector<Case> defaultCases() {
-    std::vector<Case> cases;
-    for (bool win7 : {false, true}) {
-        bm::Settings s;
-        bm::applyCaptureDefaults(s, true, win7);
-        for (int r = 0; r < bm::ReadingCount; ++r) {
-            cases.push_back(
-                {s.Patterns[r], s.PatternSize[0][r], QStringLiteral("0123456789ABCDEF")});
-        }
-    }
-    // Digits 3 and 8 drawn alike, and a delimiter equal to a digit.
-    Case same = cases.back();
-    same.patterns[8] = same.patterns[3];
-    same.patterns[bm::DelimiterGlyph] = same.patterns[5];
-    cases.push_back(same);
-    return cases;
-}
-
 // Patterns over a two-letter alphabet overlap and collide all the time; some
 // are shorter or longer than a glyph, empty, or in lower case.
 Case randomCase(std::mt19937& rng) {
@@ -135,22 +116,6 @@ void expectSameReading(const QString& text, const Case& c, int regionWidth) {
 }
 
 }  // namespace
-
-TEST(GlyphMatcher, ReadsLikeThePlainSearchOnDefaultGlyphs) {
-    std::mt19937 rng(2024);
-    for (const Case& c : defaultCases()) {
-        for (const QString& text : {QString(), c.patterns[bm::DelimiterGlyph],
-                                    c.patterns[bm::DelimiterGlyph].repeated(3)}) {
-            expectSameReading(text, c, static_cast<int>(text.size() / 4) + 5);
-        }
-        for (int i = 0; i < 4000; ++i) {
-            const QString text = randomText(rng, c);
-            const int width = static_cast<int>(rng() % (text.size() / 4 + 4));
-            expectSameReading(text, c, width);
-            expectSameReading(text, c, static_cast<int>(text.size() / 4));
-        }
-    }
-}
 
 TEST(GlyphMatcher, ReadsLikeThePlainSearchOnOverlappingPatterns) {
     std::mt19937 rng(99);

@@ -45,7 +45,7 @@ TEST_F(LevelUpWatchTest, DropAfterARiseTakesABurstOfFourShots) {
     EXPECT_EQ(shots(),
               (QStringList{base + "_a.png", base + "_b.png", base + "_c.png", base + "_d.png"}));
     EXPECT_EQ(view.logBox, line + QStringLiteral("  LvUP or Dead 検出 \r\n"));
-    EXPECT_EQ(debugLines().last(), QStringLiteral("DEAD OR HAPPY LIVE Print Screen ･･･ End "));
+    EXPECT_EQ(logMessages().last(), QStringLiteral("DEAD OR HAPPY LIVE Print Screen ･･･ End "));
     EXPECT_EQ(view.panel.lblEndExp, QStringLiteral("0.50 ％"));  // refreshed display
 }
 
@@ -61,7 +61,7 @@ TEST_F(LevelUpWatchTest, BurstsRepeatOnEveryFurtherDropButNotBeforeTheFirstRise)
     EXPECT_EQ(shots().size(), 8);
 }
 
-TEST_F(LevelUpWatchTest, UnreadOrHiddenExpChangesNothing) {
+TEST_F(LevelUpWatchTest, UnreadHiddenBusyOrStoppedChangesNothing) {
     watch(QStringLiteral("40.00"));
     watch(QStringLiteral("41.00"));
     const auto before = run.WatchExpData;
@@ -69,26 +69,21 @@ TEST_F(LevelUpWatchTest, UnreadOrHiddenExpChangesNothing) {
     show(StatusBar{QStringLiteral("57"), std::nullopt, QStringLiteral("1000"), false});
     WatchTimerTick(m);
     EXPECT_EQ(run.WatchExp, Currency::fromInt(-1));
-    EXPECT_EQ(run.WatchExpData, before);
-
     platform.setForeground(0);
     watch(QStringLiteral("1.00"));
-    EXPECT_EQ(run.WatchExpData, before);
-    EXPECT_EQ(burstLines(), 0);
-}
-
-TEST_F(LevelUpWatchTest, WatchesOnlyDuringARunAndOutsideCaptures) {
+    platform.setForeground(game);
     run.CaptureBusy = true;
-    watch(QStringLiteral("40.00"));
-    EXPECT_EQ(run.WatchExpData[0], Currency());
+    watch(QStringLiteral("2.00"));
     run.CaptureBusy = false;
     run.LogStartStamp.clear();
-    watch(QStringLiteral("40.00"));
-    EXPECT_EQ(run.WatchExpData[0], Currency());
+    watch(QStringLiteral("3.00"));
+    EXPECT_EQ(run.WatchExpData, before);
+    EXPECT_EQ(burstLines(), 0);
+
     run.SuspendMode = true;  // a suspension does not stop the watch
     startRun();
-    watch(QStringLiteral("40.00"));
-    EXPECT_EQ(run.WatchExpData[0], Currency::fromInt(40));
+    watch(QStringLiteral("4.00"));
+    EXPECT_EQ(burstLines(), 1);
 }
 
 TEST_F(LevelUpWatchTest, RefreshesExpAndMoneyOfTheKnownLayout) {
@@ -96,6 +91,7 @@ TEST_F(LevelUpWatchTest, RefreshesExpAndMoneyOfTheKnownLayout) {
     run.LayoutMode = Layout::Regions3And4;
     int reads = platform.screenReads;
     watch(QStringLiteral("3.25"), true);
+    const int lookups = platform.titleLookups;
     EXPECT_EQ(run.WatchExp, Currency::fromInt(325));
     EXPECT_EQ(run.ExpNow, Currency::fromInt(325));
     EXPECT_EQ(run.MoneyNow, Currency::fromInt(1000));
@@ -110,6 +106,7 @@ TEST_F(LevelUpWatchTest, RefreshesExpAndMoneyOfTheKnownLayout) {
     EXPECT_EQ(run.ExpNow, Currency::fromInt(350));
     EXPECT_EQ(run.MoneyNow, Currency::fromInt(1000));
     EXPECT_EQ(platform.screenReads - reads, 3);
+    EXPECT_EQ(platform.titleLookups, lookups);  // the window found once is only checked
     settings.CaptureRect[1].Y -= 400;
 
     run.LayoutMode = Layout::Undecided;

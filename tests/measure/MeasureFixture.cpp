@@ -1,9 +1,7 @@
 #include "MeasureFixture.h"
 
-#include <QDir>
-
-#include "app/Cp932.h"
 #include "measure/MeasureStep.h"
+#include "records/PayRecord.h"
 #include "settings/SettingsDefaults.h"
 
 namespace bm::test {
@@ -43,11 +41,7 @@ void drawNumber(QImage& image, const Settings& s, int reading, const QString& te
 
 }  // namespace
 
-MeasureFixture::MeasureFixture()
-    : paths(ProgramPaths::single(folder.path())),
-      log(folder.path(), platform),
-      app{settings, run, paths, platform, log, prompt},
-      m{app, view, &graph, [this] { ++reseeds; }} {
+MeasureFixture::MeasureFixture() : m{ctx, view, &graph, [this] { ++reseeds; }} {
     settings.SearchWindowName = QStringLiteral("LaTale Client");
     applyGeneralDefaults(settings, folder.path());
     applyCaptureDefaults(settings, false, false);
@@ -105,19 +99,8 @@ void MeasureFixture::startRun() {
     view.captureTimer = true;
 }
 
-QStringList MeasureFixture::debugLines() const {
-    QStringList lines;
-    const QString text = cp932::decode(TempFolder::readBytes(log.path()));
-    for (const QString& line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
-        lines << line.mid(20);  // without the time stamp and its blank
-    }
-    return lines;
-}
-
 QString MeasureFixture::payRecordPath() const {
-    const QString ext = settings.PayRecordCsv ? QStringLiteral(".csv") : QStringLiteral(".txt");
-    return settings.PayRecordFolder + QStringLiteral("/log/") + settings.PayRecordPrefix +
-           run.LogStartStamp + ext;
+    return PayRecordPath(settings, run.LogStartStamp);
 }
 
 QByteArray MeasureFixture::payRecord() const {

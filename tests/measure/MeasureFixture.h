@@ -3,19 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QStringList>
 #include <optional>
 
 #include "FakeMainView.h"
-#include "app/AppContext.h"
 #include "app/MeasureContext.h"
-#include "app/ProgramPaths.h"
-#include "app/RunState.h"
-#include "app/Settings.h"
-#include "platform/fake/FakePlatform.h"
-#include "records/DebugLog.h"
-#include "support/ScriptedPrompt.h"
-#include "support/TempFolder.h"
+#include "support/TestContext.h"
 
 namespace bm::test {
 
@@ -29,7 +21,7 @@ struct StatusBar {
 
 // The measuring logic with default settings, compact capture regions, a
 // scripted platform whose clock moves only when told, and a recording view.
-class MeasureFixture : public ::testing::Test {
+class MeasureFixture : public ::testing::Test, public TestContext<> {
 protected:
     MeasureFixture();
 
@@ -47,18 +39,9 @@ protected:
     void startRun();
     void advanceSeconds(int seconds) { platform.advance(seconds * 1000LL); }
 
-    QStringList debugLines() const;
     QString payRecordPath() const;
     QByteArray payRecord() const;
 
-    TempFolder folder;
-    Settings settings;
-    RunState run;
-    ProgramPaths paths;
-    FakePlatform platform;
-    DebugLog log;
-    ScriptedPrompt prompt;
-    AppContext app;
     FakeMainView view;
     FakeGraph graph;
     MeasureContext m;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "MeasureFixture.h"
 #include "app/MiniViewPlacement.h"
 
 namespace bm::test {
@@ -27,22 +26,6 @@ TEST(MoveOffRects, NearestFreeSideInsideTheScreen) {
             EXPECT_FALSE(after.intersects(r));
         }
     }
-}
-
-class CaptureRectsOnScreenTest : public MeasureFixture {};
-
-TEST_F(CaptureRectsOnScreenTest, TranslatedThroughTheClientOrigin) {
-    EXPECT_TRUE(CaptureRectsOnScreen(
-                    platform, platform.findWindowByTitle(settings.SearchWindowName), settings)
-                    .empty());  // no game window
-    QImage client(120, 100, QImage::Format_RGB32);
-    platform.addWindow(settings.SearchWindowName, client, {300, 200}, {4, 24});
-    settings.CaptureRect[2] = {0, 40, 0, 9};  // empty: nothing to keep clear
-    const std::vector<QRect> rects = CaptureRectsOnScreen(
-        platform, platform.findWindowByTitle(settings.SearchWindowName), settings);
-    ASSERT_EQ(rects.size(), 4u);
-    EXPECT_EQ(rects[0], QRect(304, 224, 40, 11));
-    EXPECT_EQ(rects[3], QRect(304, 304, 90, 9));
 }
 
 }  // namespace bm::test

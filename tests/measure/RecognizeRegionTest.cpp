@@ -3,17 +3,10 @@
 #include <QTimer>
 #include <array>
 
-#include "app/AppContext.h"
-#include "app/Cp932.h"
-#include "app/ProgramPaths.h"
 #include "app/RecognitionView.h"
-#include "app/RunState.h"
 #include "measure/RecognizeRegion.h"
-#include "platform/fake/FakePlatform.h"
-#include "records/DebugLog.h"
 #include "settings/SettingsDefaults.h"
-#include "support/ScriptedPrompt.h"
-#include "support/TempFolder.h"
+#include "support/TestContext.h"
 
 namespace {
 
@@ -29,15 +22,7 @@ struct RecordingView : bm::RecognitionView {
     std::array<QStringList, 3> labels;
 };
 
-struct RecognizeRegionTest : ::testing::Test {
-    bm::test::TempFolder folder;
-    bm::Settings settings;
-    bm::RunState run;
-    bm::ProgramPaths paths = bm::ProgramPaths::single(folder.path());
-    bm::FakePlatform platform;
-    bm::DebugLog log{folder.path(), platform};
-    bm::test::ScriptedPrompt prompt;
-    bm::AppContext ctx{settings, run, paths, platform, log, prompt};
+struct RecognizeRegionTest : ::testing::Test, bm::test::TestContext<> {
     RecordingView view;
 
     RecognizeRegionTest() { bm::applyCaptureDefaults(settings, true, false); }
@@ -59,9 +44,6 @@ struct RecognizeRegionTest : ::testing::Test {
         return result;
     }
     QString lastLabel(int cat) const { return view.labels[cat].value(view.labels[cat].size() - 1); }
-    QString logText() const {
-        return bm::cp932::decode(bm::test::TempFolder::readBytes(log.path()));
-    }
 };
 
 }  // namespace
@@ -130,10 +112,8 @@ TEST_F(RecognizeRegionTest, PausesBeforeEveryStepOnlyWithLag) {
     EXPECT_EQ(platform.pumpCalls, 0);
 
     settings.LagCancelTime = 30;
-    const std::uint32_t start = platform.tickCount();
     EXPECT_EQ(read(Money, pixels), QStringLiteral("12"));
-    // Four steps (1, the gap column, 2, the delimiter), each a wait of 31 ms.
-    EXPECT_EQ(platform.tickCount() - start, 4u * 31u);
+    EXPECT_GT(platform.pumpCalls, 0);
 
     // Whatever runs during a pause may replace the text or the patterns;
     // the reading in progress is not disturbed.
@@ -144,45 +124,13 @@ TEST_F(RecognizeRegionTest, PausesBeforeEveryStepOnlyWithLag) {
     EXPECT_EQ(read(Money, pixels), QStringLiteral("12"));
 }
 
-TEST_F(RecognizeRegionTest, DebugModeShowsProgressAndWritesOneTrace) {
-    run.DebugMode = true;
-    const QString pixels =
-        region(Money, glyph(Money, 1) + Gap + glyph(Money, 2) + delimiter(Money));
-    EXPECT_EQ(read(Money, pixels), QStringLiteral("12"));
-    EXPECT_EQ(view.labels.at(Money),
-              QStringList({"認識中…", "認識中…1", "認識中…1", "認識中…12", "12"}));
-    EXPECT_EQ(logText().mid(20),
-              QStringLiteral("category2 変換データ : ") + pixels +
-                  QStringLiteral("\r\n 認識結果:1 認識結果:2 認識結果:デリミタ\r\n"));
-
-    QFile::remove(log.path());
-    platform.advance(1000);  // the log notices its deletion with the next second
-    view.labels = {};
-    EXPECT_EQ(read(Lv, QString()), QString());
-    EXPECT_EQ(view.labels.at(Lv), QStringList({"認識中…", "NotFind"}));
-    EXPECT_EQ(
-        logText().mid(20),
-        QStringLiteral("category0 変換データ : \r\ncategory0 数値が見つかりませんでした\r\n"));
-
-    QFile::remove(log.path());
-    platform.advance(1000);  // the log notices its deletion with the next second
-    EXPECT_EQ(read(Exp, region(Exp, glyph(Exp, 4) + glyph(Exp, 2))), QString());
-    EXPECT_TRUE(logText().endsWith(QStringLiteral(" 認識結果:4 認識結果:2 デリミタ未検出 42\r\n")));
-    EXPECT_EQ(lastLabel(Exp), QStringLiteral("認識NG"));
-}
-
-TEST_F(RecognizeRegionTest, QuietOutsideDebugModeAndSafeWithABadIndex) {
-    EXPECT_EQ(read(Money, region(Money, glyph(Money, 3) + delimiter(Money))), QStringLiteral("3"));
-    EXPECT_EQ(view.labels.at(Money), QStringList({"3"}));
-    EXPECT_FALSE(QFile::exists(log.path()));
-
-    view.labels = {};
+TEST_F(RecognizeRegionTest, SafeWithABadIndex) {
     for (int cat : {-1, 3}) {
         QString result = QStringLiteral("stale");
         bm::RecognizeRegion(ctx, view, cat, result);
         EXPECT_EQ(result, QString());
     }
     EXPECT_EQ(view.labels, (std::array<QStringList, 3>{}));
-    EXPECT_TRUE(logText().contains(
+    EXPECT_TRUE(logMessages().contains(
         QStringLiteral("Error Trap : RecognizeRegion : CODE9  Subscript out of range")));
 }

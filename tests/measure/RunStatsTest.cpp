@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "MeasureFixture.h"
-#include "measure/MeasureCommands.h"
 #include "measure/RunFiguresText.h"
 #include "measure/RunStats.h"
-#include "measure/RunTracker.h"
 
 namespace bm::test {
 
@@ -69,14 +66,6 @@ TEST(RunStats, LevelUpCountsAHundredPercentAndIdleTimeIsDropped) {
     EXPECT_EQ(*stats.secondsToLevel(Start.addDays(5)), 0);
 }
 
-TEST(RunStats, StandingStillValueGetsNoTime) {
-    // Exp unchanged while money moves: the Exp rate has no time behind it.
-    const RunStats stats = statsOf({at(0, 50, 10, 0), at(10, 50, 10, 500)});
-    EXPECT_FALSE(stats.sinceStart().expPercent);
-    EXPECT_DOUBLE_EQ(*stats.sinceStart().money, 3000.0);
-    EXPECT_EQ(runtext::timeToLevel(stats, Start), QStringLiteral("次Lvまで --"));
-}
-
 TEST(RunStats, BaselineRestartsGainsButKeepsReadCounts) {
     RunStats stats = statsOf({at(0, 50, 10, 0), at(10, 50, 20, 100)});
     stats.countAttempt(false);
@@ -87,6 +76,11 @@ TEST(RunStats, BaselineRestartsGainsButKeepsReadCounts) {
     EXPECT_EQ(runtext::readHealth(stats), QStringLiteral("認識 75% (3/4)"));
     stats.reset();
     EXPECT_EQ(runtext::readHealth(stats), QStringLiteral("認識 -- (0/0)"));
+    // Truncated, so only all reads show a hundred.
+    for (int i = 0; i < 200; ++i) {
+        stats.countAttempt(i != 0);
+    }
+    EXPECT_EQ(runtext::readHealth(stats), QStringLiteral("認識 99% (199/200)"));
 }
 
 TEST(RunFiguresText, SummaryLine) {
@@ -101,49 +95,6 @@ TEST(RunFiguresText, SummaryLine) {
               QStringLiteral("LaTale 2026/12/06 23:50-2026/12/07 00:10 (20分) Lv57→57 Exp-1.00% "
                              "(-3.0%/h) ELY-600 (-1,800/h)"));
     EXPECT_EQ(runtext::summaryLine(RunStats()), QString());
-}
-
-TEST(RunFiguresText, ReadHealthTruncatesSoOnlyAllReadsShowHundred) {
-    RunStats stats;
-    for (int i = 0; i < 200; ++i) {
-        stats.countAttempt(i != 0);
-    }
-    EXPECT_EQ(runtext::readHealth(stats), QStringLiteral("認識 99% (199/200)"));
-}
-
-// The tracker follows the real measurement step on the fake clock.
-class RunTrackerTest : public MeasureFixture {
-protected:
-    RunTrackerTest() : tracker(app) {
-        m.observer = &tracker;
-        platform.setNow(Start);
-        game = openGame({});
-        platform.setForeground(game);
-        startRun();
-    }
-    void step(std::int32_t lv, std::int64_t exp, std::int64_t money, int minutesLater) {
-        advanceSeconds(minutesLater * 60);
-        measure(lv, exp, money);
-    }
-    RunTracker tracker;
-};
-
-TEST_F(RunTrackerTest, CountsReadsAndMeasuresLikeTheStep) {
-    step(50, 9800, 1000, 0);
-    step(-1, 9900, 1000, 3);  // rejected: five pictures into the review folder
-    step(51, 100, 1600, 1);
-    step(51, 100, 1600, 3);  // idle
-    EXPECT_EQ(runtext::readHealth(tracker.stats()), QStringLiteral("認識 75% (3/4)"));
-    EXPECT_EQ(tracker.stats().expGain(), Currency::fromInt(3));
-    EXPECT_DOUBLE_EQ(*tracker.stats().sinceStart().expPercent, 45.0);  // 3 % in 4 minutes
-    EXPECT_EQ(QDir(folder.path() + QStringLiteral("/ss/NG")).entryList(QDir::Files).size(), 5);
-
-    // A new run starts the figures afresh.
-    StopMenuCommand(m);
-    startRun();
-    step(51, 200, 1600, 1);
-    EXPECT_EQ(runtext::readHealth(tracker.stats()), QStringLiteral("認識 100% (1/1)"));
-    EXPECT_EQ(tracker.stats().first().exp, Currency::fromInt(2));
 }
 
 }  // namespace bm::test

@@ -23,17 +23,12 @@ struct DebugLogFixture : ::testing::Test {
 
 }  // namespace
 
-TEST_F(DebugLogFixture, FirstStartCreatesTheLogWithoutBackup) {
+TEST_F(DebugLogFixture, NewLogKeepsThePreviousRunAsBackup) {
     log.WriteDebugLog(QStringLiteral("Starting Program  起動テスト"), bm::LogMode::NewFile);
     EXPECT_EQ(
         debugBytes(),
         bm::cp932::encode(QStringLiteral("2024/05/03 14:07:09 Starting Program  起動テスト\r\n")));
     EXPECT_FALSE(QFile::exists(log.backupPath()));
-}
-
-TEST_F(DebugLogFixture, NewLogKeepsThePreviousRunAsBackup) {
-    TempFolder::writeBytes(log.backupPath(), "older backup\r\n");
-    log.WriteDebugLog(QStringLiteral("run one"), bm::LogMode::NewFile);
     log.WriteDebugLog(QStringLiteral("Click : Run "));
     const QByteArray firstRun = debugBytes();
 

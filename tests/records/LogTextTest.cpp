@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/Settings.h"
-#include "platform/fake/FakePlatform.h"
 #include "records/LogText.h"
 
 using bm::AppendLogText;
 using bm::CountOccurrences;
-using bm::FindOccurrence;
 
 namespace {
 
@@ -22,17 +19,6 @@ QString boxWithLines(int lines) {
 }
 
 }  // namespace
-
-TEST(LogText, OccurrencesAreCountedWithoutOverlap) {
-    EXPECT_EQ(CountOccurrences(crlf, QStringLiteral("a\r\nb\r\n")), 2);
-    EXPECT_EQ(CountOccurrences(QStringLiteral("aa"), QStringLiteral("aaaaa")), 2);
-    EXPECT_EQ(CountOccurrences(QString(), QStringLiteral("abc")), 0);
-
-    EXPECT_EQ(FindOccurrence(QStringLiteral("aa"), QStringLiteral("aaaaa"), 2), 3);
-    EXPECT_EQ(FindOccurrence(QStringLiteral("aa"), QStringLiteral("aaaaa"), 3), 0);
-    EXPECT_EQ(FindOccurrence(crlf, QStringLiteral("x\r\ny"), 1), 2);
-    EXPECT_EQ(FindOccurrence(QString(), QStringLiteral("xy"), 1), 0);
-}
 
 TEST(LogText, AppendKeepsTheNewestLinesAndStartsWithALineBreak) {
     // 512 line breaks plus one added: the oldest line goes.
@@ -67,15 +53,4 @@ TEST(LogText, CaretMarksTheAddedTextEvenAfterTrimming) {
 
     const auto first = AppendLogText(QString(), QStringLiteral("x"), 512, false);
     EXPECT_EQ(first.caret, 0);
-}
-
-TEST(LogText, BeepsOnlyWhenEnabled) {
-    bm::FakePlatform platform;
-    bm::Settings settings;
-    settings.BeepOnCapture = false;
-    bm::BeepIfEnabled(settings, platform);
-    EXPECT_EQ(platform.beeps, 0);
-    settings.BeepOnCapture = true;
-    bm::BeepIfEnabled(settings, platform);
-    EXPECT_EQ(platform.beeps, 1);
 }
