@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QWindow>
 #include <array>
 #include <functional>
 
+#include "app/NumberFormat.h"
 #include "settings/FormInputCheck.h"
+#include "settings/InputNumber.h"
 #include "support/ScriptedPrompt.h"
 
 namespace bm {
@@ -28,30 +28,26 @@ protected:
         QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
         QApplication::sendEvent(input(), &down);
     }
-    // The window system's close request, as from the close box.
-    void clickCloseBox() {
-        QCloseEvent request;
-        QApplication::sendEvent(dialog.windowHandle(), &request);
-    }
 
     // Runs one call; `user` acts while the dialog is open and must end it.
     double run(const InputNumber& min, const InputNumber& max, const InputNumber& ini,
-               const InputNumber& increment, const std::function<void()>& user,
-               const QString& title = QStringLiteral("設定値入力")) {
+               const InputNumber& increment, const std::function<void()>& user) {
         QTimer::singleShot(0, &dialog, [&] {
-            captionWhileOpen = dialog.openCaption();
+            EXPECT_TRUE(dialog.isOpen());
             user();
             if (dialog.isVisible()) {
                 ADD_FAILURE() << "the dialog is still open";
                 dialog.reject();
             }
         });
-        return dialog.InputCheckBox(min, max, ini, increment, QStringLiteral("prompt"), title);
+        const double result =
+            dialog.InputCheckBox(min, max, ini, increment, QStringLiteral("prompt"), {});
+        EXPECT_FALSE(dialog.isOpen());
+        return result;
     }
 
     test::ScriptedPrompt prompt;
     FormInputCheck dialog{prompt};
-    QString captionWhileOpen;
 };
 
 // One call of the dialog: its bounds, start value and step, then the user's
@@ -129,26 +125,21 @@ TEST_F(FormInputCheckTest, TypingKeepsOnlyNumberCharactersAndEnterOnlyMovesFocus
     EXPECT_EQ(result, 1);  // "1E" reads as 1
 }
 
-// Cancel, the close box and Escape all return the cancel value; the dialog
-// is open (its caption set) only during a call and serves the next one.
-TEST_F(FormInputCheckTest, CancelWaysAndTheOpenState) {
-    EXPECT_FALSE(dialog.isOpen());
-    const std::function<void()> cancels[] = {
-        [&] { button(QStringLiteral("cmdCancel"))->click(); },
-        [&] {
-            EXPECT_TRUE(dialog.isOpen());
-            clickCloseBox();
-        },
-        [&] { press(Qt::Key_Escape, QStringLiteral("\x1b")); }};
-    for (const auto& cancel : cancels) {
-        EXPECT_EQ(run(0, 100, 5, 1, cancel), FormInputCheck::kCancelled);
-        EXPECT_EQ(captionWhileOpen, QStringLiteral("設定値入力"));
-        EXPECT_FALSE(dialog.isOpen());
+// The texts the dialog shows for a number: no binary noise, no negative
+// zero, exponents for the very large and small, and each one readable back.
+TEST(NumberText, ShowsNumbersTheDialogCanReadBack) {
+    const std::pair<double, const char*> rows[] = {{0, "0"},
+                                                   {-0.0, "0"},
+                                                   {-2048, "-2048"},
+                                                   {0.1 + 0.2, "0.3"},
+                                                   {1e20, "1E20"},
+                                                   {-1.5e-20, "-1.5E-20"},
+                                                   {123456789012345.0, "123456789012345"}};
+    for (const auto& [value, text] : rows) {
+        EXPECT_EQ(NumberText(value), QLatin1String(text)) << text;
+        EXPECT_TRUE(HasOnlyNumberCharacters(NumberText(value))) << text;
+        EXPECT_DOUBLE_EQ(fmt::leadingNumber(NumberText(value)), value) << text;
     }
-    EXPECT_EQ(run(
-                  0, 100, 5, 1, [&] { button(QStringLiteral("cmdEnter"))->click(); }, QString()),
-              5);
-    EXPECT_EQ(captionWhileOpen, QStringLiteral("パラメータ入力"));
 }
 
 }  // namespace
