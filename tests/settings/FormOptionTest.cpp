@@ -276,9 +276,11 @@ TEST_F(FormOptionTest, ReturnShowsTheMainWindowAndSetsItsWatch) {
     EXPECT_EQ(host.calls, (QStringList{"show main", "watch 700 1", "show main", "watch 700 0"}));
 }
 
-// Initialise asks first: "no" changes nothing; "yes" resets the settings,
-// writes the file and shows the defaults, and the graph buffer follows.
+// Initialise asks first: "no" changes nothing; "yes" resets the settings
+// but the window name, writes the file and shows the defaults, and the
+// graph buffer follows.
 TEST_F(FormOptionTest, InitialiseAsksThenResetsWritesAndShows) {
+    settings.SearchWindowName = QStringLiteral("Another Client");
     const Settings defaults = settings;
     settings.CaptureInterval = 42;
     settings.GraphShow = !defaults.GraphShow;
@@ -292,7 +294,7 @@ TEST_F(FormOptionTest, InitialiseAsksThenResetsWritesAndShows) {
     QFile::remove(configPath());
     click(QStringLiteral("cmdInit"));  // every question answered yes
     EXPECT_EQ(settings, defaults);
-    EXPECT_TRUE(QFile::exists(configPath()));
+    EXPECT_EQ(fileLines().at(64), QStringLiteral("Another Client     , 検索ウィンドウ名"));
     EXPECT_EQ(text("lblCaptureInterval"), QString::number(defaults.CaptureInterval));
     EXPECT_EQ(host.calls, QStringList{QStringLiteral("graph %1").arg(defaults.GraphShow)});
 }
