@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFocusEvent>
@@ -166,21 +165,6 @@ TEST_F(FormOptionTest, NumberAnswersAreStoredAsNearestWholeNumbersAndCancelKeeps
     EXPECT_EQ(text(QStringLiteral("lblStartDelay")), QStringLiteral("12"));
 }
 
-TEST_F(FormOptionTest, GraphSwitchResizesTheMainWindowAndKeepsTheBuffer) {
-    settings.GraphShow = false;
-    dialog->Activate();
-    host.rect.setWidth(488);
-    click(QStringLiteral("chkGraph"));
-    EXPECT_TRUE(settings.GraphShow);
-    host.rect.setWidth(710);  // wide enough already
-    click(QStringLiteral("chkGraph"));
-    click(QStringLiteral("chkGraph"));
-    EXPECT_EQ(host.calls, (QStringList{"graph 1", "width 800", "graph 0", "width 600", "graph 1"}));
-    EXPECT_EQ(logMessages(),
-              (QStringList{"Change GraphDisplay ON ･･･ End ", "Change GraphDisplay OFF ･･･ End ",
-                           "Change GraphDisplay ON ･･･ End "}));
-}
-
 TEST_F(FormOptionTest, WindowMemoryRemembersAndForgets) {
     const auto remembered = [&] {
         return QRect(settings.WindowLeft, settings.WindowTop, settings.WindowWidth,
@@ -201,21 +185,6 @@ TEST_F(FormOptionTest, WindowMemoryRemembersAndForgets) {
     click(QStringLiteral("chkWindowMemory"));
     click(QStringLiteral("chkWindowMemory"));
     EXPECT_EQ(remembered(), QRect(0, 0, 0, 0));
-}
-
-TEST_F(FormOptionTest, StartUpNeedsAnExistingApplication) {
-    test::TempFolder::writeBytes(folder.file(QStringLiteral("tool.exe")), "x");
-    settings.AutoRunPath = {QString(), folder.file(QStringLiteral("tool.exe"))};
-    settings.AutoRunEnabled = {false, false};
-    dialog->Activate();
-    click(QStringLiteral("chkStartUp0"));
-    click(QStringLiteral("chkStartUp1"));
-    EXPECT_EQ(settings.AutoRunEnabled, (std::array<bool, 2>{false, true}));
-    EXPECT_FALSE(find<QCheckBox>(QStringLiteral("chkStartUp0"))->isChecked());
-    EXPECT_EQ(prompt.shown.size(), 1u);
-    // A typed path that does not exist switches an enabled application off.
-    find<QLineEdit>(QStringLiteral("txtStartUp1"))->setText(QStringLiteral("/nowhere/b.exe"));
-    EXPECT_EQ(settings.AutoRunEnabled, (std::array<bool, 2>{false, false}));
 }
 
 TEST_F(FormOptionTest, ImageFormatButtonSetsTheExtension) {
@@ -297,24 +266,6 @@ TEST_F(FormOptionTest, InitialiseAsksThenResetsWritesAndShows) {
     EXPECT_EQ(fileLines().at(64), QStringLiteral("Another Client     , 検索ウィンドウ名"));
     EXPECT_EQ(text("lblCaptureInterval"), QString::number(defaults.CaptureInterval));
     EXPECT_EQ(host.calls, QStringList{QStringLiteral("graph %1").arg(defaults.GraphShow)});
-}
-
-// Load reads the saved file back (every field's round trip is the settings
-// file's own test), shows it, and the graph buffer and gestures follow.
-TEST_F(FormOptionTest, SaveThenLoadShowsTheSavedSettings) {
-    const Settings defaults = settings;
-    settings.CaptureInterval = 17;
-    settings.GraphShow = !settings.GraphShow;
-    settings.GestureEnabled = !settings.GestureEnabled;
-    const Settings saved = settings;
-    click(QStringLiteral("cmdSave"));
-    settings = defaults;
-    click(QStringLiteral("cmdLoad"));
-
-    EXPECT_EQ(settings, saved);
-    EXPECT_EQ(text("lblCaptureInterval"), QStringLiteral("17"));
-    EXPECT_EQ(host.calls, (QStringList{QStringLiteral("graph %1").arg(saved.GraphShow),
-                                       QStringLiteral("gestures %1").arg(saved.GestureEnabled)}));
 }
 
 }  // namespace
