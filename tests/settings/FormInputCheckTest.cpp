@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <array>
-#include <functional>
 
 #include "app/NumberFormat.h"
 #include "settings/FormInputCheck.h"
@@ -18,32 +16,6 @@ namespace {
 const QString AboveMax = QStringLiteral("入力上限を超えています");
 const QString BelowMin = QStringLiteral("入力下限を超えています");
 const QString Invalid = QStringLiteral("無効文字が含まれています。");
-
-class FormInputCheckTest : public ::testing::Test {
-protected:
-    QLineEdit* input() { return dialog.findChild<QLineEdit*>(QStringLiteral("txtInput")); }
-    QPushButton* button(const QString& name) { return dialog.findChild<QPushButton*>(name); }
-
-    // Runs one call; `user` acts while the dialog is open and must end it.
-    double run(const InputNumber& min, const InputNumber& max, const InputNumber& ini,
-               const InputNumber& increment, const std::function<void()>& user) {
-        QTimer::singleShot(0, &dialog, [&] {
-            EXPECT_TRUE(dialog.isOpen());
-            user();
-            if (dialog.isVisible()) {
-                ADD_FAILURE() << "the dialog is still open";
-                dialog.reject();
-            }
-        });
-        const double result =
-            dialog.InputCheckBox(min, max, ini, increment, QStringLiteral("prompt"), {});
-        EXPECT_FALSE(dialog.isOpen());
-        return result;
-    }
-
-    test::ScriptedPrompt prompt;
-    FormInputCheck dialog{prompt};
-};
 
 // One call of the dialog: its bounds, start value and step, then the user's
 // steps separated by "|": paste a text ("=text"), check the box's text
@@ -82,21 +54,34 @@ const InputCase InputCases[] = {
      {Invalid, Invalid, Invalid, Invalid}},
 };
 
-class InputRules : public FormInputCheckTest, public ::testing::WithParamInterface<InputCase> {};
+class InputRules : public ::testing::TestWithParam<InputCase> {
+protected:
+    test::ScriptedPrompt prompt;
+    FormInputCheck dialog{prompt};
+};
 
 TEST_P(InputRules, AcceptOnlyNumbersWithinTheBounds) {
     const InputCase& c = GetParam();
-    const double result = run(c.call[0], c.call[1], c.call[2], c.call[3], [&] {
+    auto* input = dialog.findChild<QLineEdit*>(QStringLiteral("txtInput"));
+    QTimer::singleShot(0, &dialog, [&] {
+        EXPECT_TRUE(dialog.isOpen());
         for (const QString& step : QString::fromUtf8(c.steps).split(QLatin1Char('|'))) {
             if (step.startsWith(QLatin1Char('='))) {
-                input()->setText(step.mid(1));
+                input->setText(step.mid(1));
             } else if (step.startsWith(QLatin1Char('?'))) {
-                EXPECT_EQ(input()->text(), step.mid(1));
+                EXPECT_EQ(input->text(), step.mid(1));
             } else {
-                button(step)->click();
+                dialog.findChild<QPushButton*>(step)->click();
             }
         }
+        if (dialog.isVisible()) {
+            ADD_FAILURE() << "the steps left the dialog open";
+            dialog.reject();
+        }
     });
+    const double result =
+        dialog.InputCheckBox(c.call[0], c.call[1], c.call[2], c.call[3], QStringLiteral("p"), {});
+    EXPECT_FALSE(dialog.isOpen());
     EXPECT_DOUBLE_EQ(result, c.result);
     EXPECT_EQ(prompt.texts(), c.messages);
 }

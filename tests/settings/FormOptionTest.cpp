@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
 #include <QFile>
 #include <QFocusEvent>
 #include <QLabel>
@@ -53,8 +52,6 @@ public:
     OptionFixture() {
         ConfigFile(ctx, ConfigOp::Initialise);
         prompt.shown.clear();
-        QFile::remove(log.path());
-        platform.advance(1000);  // the log notices its deletion with the next second
 
         OptionServices services;
         services.input = [this](const InputNumber& min, const InputNumber& max,
@@ -208,25 +205,6 @@ TEST_F(FormOptionTest, RecordFolderMustExist) {
         EXPECT_EQ(settings.PayRecordFolder, answer == folder.path() ? answer : "ab");
     }
     EXPECT_EQ(find<QLineEdit>(QStringLiteral("txtSaveFolder"))->text(), folder.path());
-}
-
-TEST_F(FormOptionTest, DisplayOffsetFromTheTwoLists) {
-    auto* screens = find<QComboBox>(QStringLiteral("cmbStandardScreen"));
-    auto* sides = find<QComboBox>(QStringLiteral("cmbRelativePosition"));
-    auto choose = [&](int screen, int side) {
-        screens->setCurrentIndex(screen);
-        sides->setCurrentIndex(side);
-        emit sides->activated(side);
-        return std::pair(settings.DisplayOffsetX, settings.DisplayOffsetY);
-    };
-    settings.DisplayOffsetX = 5;
-    settings.DisplayOffsetY = 7;
-    EXPECT_EQ(choose(2, 0), std::pair(5, 7));   // no side chosen
-    EXPECT_EQ(choose(14, 1), std::pair(5, 7));  // no resolution chosen
-    EXPECT_EQ(choose(2, 1), std::pair(1920, 0));
-    EXPECT_EQ(text("lblDisplayOffset_x"), QStringLiteral("1920"));
-    EXPECT_EQ(choose(9, 3), std::pair(0, 768));
-    EXPECT_EQ(choose(0, 4), std::pair(0, 0));
 }
 
 // Return hides the dialog, shows the main window and sets its watch; the
