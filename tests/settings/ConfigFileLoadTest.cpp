@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
+#include <functional>
 
+#include "app/Cp932.h"
 #include "settings/ConfigFile.h"
 #include "settings/ConfigTestSupport.h"
 
@@ -13,13 +14,6 @@ using bm::test::TempFolder;
 
 namespace {
 
-const QString OldFileMessage = QStringLiteral(
-    "古い設定ファイルを読み込みました。\r\n"
-    "　　新しい項目を追加した設定ファイルを再作成します。\r\n"
-    "　　以前のファイルは「TK2LConfigBack.ini」で保存されます。\r\n");
-const QString FolderMessage =
-    QStringLiteral("時給記録フォルダが不正のため\r\nデフォルトフォルダに変更しました。");
-
 // The previous layout: the current one without the second positions
 // (lines 5-6) and the window items (lines 22-25), and another version.
 QStringList previousLayout(QStringList current) {
@@ -29,35 +23,103 @@ QStringList previousLayout(QStringList current) {
     return current;
 }
 
+QByteArray encodeLines(const QStringList& lines) {
+    return cp932::encode(test::joinLines(lines));
+}
+
+// A settings file damaged on purpose. `file` turns the lines of a valid
+// file (window mode, the record folder being the program folder) into the
+// bytes on disk. `clamped` is the "Setting Clamped" debug-log line the load
+// must write for a value out of bounds; an empty one means the reader cannot
+// read the file, which goes the repair way (message, backup, defaults).
+struct BrokenFile {
+    const char* name;
+    std::function<QByteArray(QStringList)> file;
+    const char* clamped;
+};
+
+// The file with line `number` (1-based) replaced.
+std::function<QByteArray(QStringList)> line(int number, const char* text) {
+    return [number, text](QStringList lines) {
+        lines[number - 1] = QString::fromUtf8(text);
+        return encodeLines(lines);
+    };
+}
+
+std::function<QByteArray(QStringList)> firstLines(int count) {
+    return [count](QStringList lines) { return encodeLines(lines.mid(0, count)); };
+}
+
+// Each setting is bounded on its own: one row per setting, at the bound
+// that matters most for it.
+const BrokenFile Rows[] = {
+    {"LvRegionNegativeX", line(2, "-5, 4, 27, 11, c"), "CaptureRect.X(0) -5 -> 0"},
+    {"ExpRegionHugeY", line(3, "135, 99999, 39, 9, c"), "CaptureRect.Y(1) 99999 -> 1000"},
+    {"MoneyRegionNegativeHigh", line(4, "106, 90, 76, -9, c"), "CaptureRect.Height(2) -9 -> 4"},
+    {"MoneyRegionLargestInt", line(4, "106, 90, 2147483647, 9, c"),
+     "CaptureRect.Width(2) 2147483647 -> 200"},
+    {"SecondMoneySmallestY", line(6, "106, -2147483648, c"), "CaptureRect.Y(4) -2147483648 -> 0"},
+    {"IntervalZero", line(8, "0, c"), "CaptureInterval 0 -> 1"},
+    {"LagHuge", line(13, "5000, c"), "LagCancelTime 5000 -> 100"},
+    {"StartDelayWrapsInMilliseconds", line(14, "2147483647, c"), "StartDelay 2147483647 -> 300"},
+    {"SecondAppDelayHuge", line(17, "2000000, c"), "AutoRun2Delay 2000000 -> 300"},
+    {"ShotCheckZero", line(18, "True, 0, c"), "ShotCheckInterval 0 -> 100"},
+    {"GestureWaitNegative", line(20, "False, -500, c"), "GestureWaitTime -500 -> 100"},
+    {"GraphZeroPoints", line(21, "True , 0 , 10, c"), "GraphPoints 0 -> 10"},
+    {"GraphAverageZero", line(21, "True , 20 , 0, c"), "GraphAverageCount 0 -> 2"},
+    {"WindowHundredThousandWide", line(23, "0, 0, 100000, 0, c"), "WindowWidth 100000 -> 2048"},
+    {"WindowFarLeft", line(23, "-99999, 0, 0, 0, c"), "WindowLeft -99999 -> -2048"},
+    {"WindowNegativeHeight", line(23, "0, 0, 488, -1, c"), "WindowHeight -1 -> 0"},
+    {"DisplayOffsetHuge", line(25, "99999, 0, c"), "DisplayOffsetX 99999 -> 2048"},
+    {"ThresholdHuge", line(26, "9999, -1, c"), "BinarizeThreshold(0) 9999 -> 256"},
+    {"MaskBelowOff", line(39, "127, -7, c"), "BinarizeMask(1) -7 -> -1"},
+    {"GlyphHugeWide", line(53, "100000, 9, c"), "PatternSize.Width(2) 100000 -> 200"},
+    {"TextInANumber", line(8, "abc, c"), ""},
+    {"SwitchNeitherTrueNorFalse", line(7, " yes , comment"), ""},
+    {"NumberBeyond32Bits", line(21, "True , 99999999999 , 10, c"), ""},
+    {"LineWithoutComma", line(8, "12345"), ""},
+    {"CutBeforeTheWindowName", firstLines(64), ""},
+    {"PreviousLayoutTruncated",
+     [](const QStringList& lines) { return encodeLines(previousLayout(lines).mid(0, 30)); }, ""},
+    {"EmptyFile", firstLines(0), ""},
+    {"BinaryNoise",
+     [](const QStringList&) { return QByteArray::fromHex("00ff80fe0d0a81ff0a9f00"); }, ""},
+};
+
+class BrokenSettingsFile : public ::testing::TestWithParam<BrokenFile> {};
+
 }  // namespace
 
-TEST(ConfigFileLoad, CancellingTheConfirmationReversesTheAnswer) {
-    ConfigFixture full;
-    full.prompt.queue(PromptAnswer::Yes);
-    full.prompt.queue(PromptAnswer::Cancel);
-    full.prompt.queue(PromptAnswer::No);
-    ConfigFile(full.ctx, ConfigOp::Initialise);
-    EXPECT_EQ(full.settings.CaptureRect[4], (bm::CaptureRect{106, 105, 76, 9}));
-
-    ConfigFixture window;
-    window.prompt.queue(PromptAnswer::No);
-    window.prompt.queue(PromptAnswer::Cancel);
-    ConfigFile(window.ctx, ConfigOp::Initialise);
-    EXPECT_EQ(window.prompt.shown.size(), 3u);
-    EXPECT_EQ(window.settings.CaptureRect[3], (bm::CaptureRect{132, 68, 39, 9}));
-}
-
-TEST(ConfigFileLoad, InitialisingKeepsTheWindowNameAndResetsEverythingElse) {
+TEST_P(BrokenSettingsFile, LoadsBoundedValuesOrRepairsWithABackup) {
+    const BrokenFile& row = GetParam();
     ConfigFixture f;
-    f.settings.SearchWindowName = QStringLiteral("Another Client");
-    f.settings.GraphPoints = 250;
-    f.settings.WindowWidth = 900;
-    ConfigFile(f.ctx, ConfigOp::Initialise);
-    EXPECT_TRUE(f.prompt.shown[0].text.startsWith(QStringLiteral("Another Clientをフル")));
-    EXPECT_EQ(f.settings.GraphPoints, 20);
-    EXPECT_EQ(f.settings.WindowWidth, 0);
-    EXPECT_EQ(f.fileLines().at(64), QStringLiteral("Another Client     , 検索ウィンドウ名"));
+    const QByteArray broken = row.file(expectedDefaultLines(f.folder.path(), false, false));
+    TempFolder::writeBytes(f.configPath(), broken);
+    // The repair's message, then window mode confirmed and the standard glyphs.
+    for (const PromptAnswer a :
+         {PromptAnswer::Ok, PromptAnswer::No, PromptAnswer::Ok, PromptAnswer::No}) {
+        f.prompt.queue(a);
+    }
+
+    ConfigFile(f.ctx, ConfigOp::Load);
+
+    if (*row.clamped != '\0') {
+        const QString clamped = QStringLiteral("Setting Clamped : %1 ").arg(row.clamped);
+        EXPECT_TRUE(f.logMessages().contains(clamped)) << f.logMessages().join('\n').toStdString();
+        EXPECT_TRUE(f.prompt.shown.empty());
+        // Clamping is no reason to rewrite the file.
+        EXPECT_EQ(TempFolder::readBytes(f.configPath()), broken);
+    } else {
+        EXPECT_TRUE(f.logged(QStringLiteral("Error Trap : ConfigFileRead")));
+        ASSERT_EQ(f.prompt.shown.size(), 4u);
+        EXPECT_TRUE(f.prompt.shown[0].text.startsWith(QStringLiteral("読込みできない")));
+        EXPECT_EQ(TempFolder::readBytes(f.backupPath()), broken);
+        EXPECT_EQ(f.fileLines(), expectedDefaultLines(f.folder.path(), false, false));
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, BrokenSettingsFile, ::testing::ValuesIn(Rows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A file of the previous version (or with no version in its title) is
 // converted once: a backup of it is kept, the regions it lacks follow the
@@ -79,7 +141,8 @@ TEST(ConfigFileLoad, PreviousVersionIsConvertedWithBackup) {
 
             ConfigFile(f.ctx, ConfigOp::Load);
 
-            EXPECT_EQ(f.prompt.texts(), QStringList{OldFileMessage});
+            ASSERT_EQ(f.prompt.shown.size(), 1u);
+            EXPECT_TRUE(f.prompt.shown[0].text.startsWith(QStringLiteral("古い設定")));
             EXPECT_EQ(TempFolder::readBytes(f.backupPath()), oldBytes);
             QStringList expected = current;
             expected[2] = old[2];
@@ -92,6 +155,8 @@ TEST(ConfigFileLoad, PreviousVersionIsConvertedWithBackup) {
     }
 }
 
+// The predecessor's file is taken over only when the user agrees, and never
+// its regions; one it cannot read is logged and the defaults written.
 TEST(ConfigFileLoad, PredecessorFileIsTakenOverOnlyWhenTheUserAgrees) {
     for (const PromptAnswer answer : {PromptAnswer::Yes, PromptAnswer::No}) {
         ConfigFixture f;
@@ -103,9 +168,7 @@ TEST(ConfigFileLoad, PredecessorFileIsTakenOverOnlyWhenTheUserAgrees) {
         f.writeLines(f.predecessorPath(), old);
         f.prompt.queue(answer);
         ConfigFile(f.ctx, ConfigOp::Load);
-        ASSERT_EQ(f.prompt.shown.size(), 4u);
         EXPECT_EQ(f.settings.LagCancelTime, answer == PromptAnswer::Yes ? 40 : 0);
-        // Regions are set up from the answers, never taken over.
         EXPECT_EQ(f.settings.CaptureRect[0], (bm::CaptureRect{45, 4, 27, 11}));
         EXPECT_EQ(f.fileLines().size(), 66);
     }
@@ -113,8 +176,6 @@ TEST(ConfigFileLoad, PredecessorFileIsTakenOverOnlyWhenTheUserAgrees) {
     ConfigFixture broken;
     broken.writeLines(broken.predecessorPath(), {QStringLiteral("     45 , 4")});
     ConfigFile(broken.ctx, ConfigOp::Load);
-    ASSERT_EQ(broken.prompt.shown.size(), 5u);
-    EXPECT_TRUE(broken.prompt.shown[1].text.startsWith(QStringLiteral("読込みできない")));
     EXPECT_TRUE(broken.logged(QStringLiteral("Error Trap : ConfigFileOld : CODE")));
     EXPECT_EQ(broken.fileLines(), expectedDefaultLines(broken.folder.path(), true, true));
 }
@@ -156,17 +217,8 @@ TEST(ConfigFileLoad, UnusableRecordFolderIsReplacedAndTheFileRewritten) {
         f.writeLines(f.configPath(), lines);
         ConfigFile(f.ctx, ConfigOp::Load);
         EXPECT_EQ(f.settings.PayRecordFolder, f.folder.path()) << name;
-        EXPECT_EQ(f.prompt.texts(), QStringList{FolderMessage});
+        EXPECT_EQ(f.prompt.shown.size(), 1u);
         EXPECT_EQ(f.fileLines().at(9),
                   f.folder.path() + QStringLiteral(" , 記録 , 時給ファイル保存場所"));
     }
-
-    // A converted file is rewritten anyway, once, after both messages.
-    ConfigFixture old;
-    QStringList lines = previousLayout(expectedDefaultLines(old.folder.path(), true, true));
-    lines[7] = QStringLiteral("/no/such/folder , 給与明細 , 時給ファイル保存場所");
-    old.writeLines(old.configPath(), lines);
-    ConfigFile(old.ctx, ConfigOp::Load);
-    EXPECT_EQ(old.prompt.texts(), (QStringList{OldFileMessage, FolderMessage}));
-    EXPECT_EQ(old.fileLines(), expectedDefaultLines(old.folder.path(), true, true));
 }

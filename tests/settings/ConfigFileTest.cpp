@@ -2,91 +2,73 @@
 
 #include <sys/resource.h>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <csignal>
 
 #include "app/Cp932.h"
 #include "settings/ConfigFile.h"
 #include "settings/ConfigFileRead.h"
 #include "settings/ConfigTestSupport.h"
+#include "settings/ExtraSettings.h"
 
 using namespace bm;
 using bm::test::ConfigFixture;
 using bm::test::expectedDefaultLines;
 using bm::test::TempFolder;
 
-// The first run asks the two set-up questions (and a confirmation) and writes
-// the defaults byte for byte as the file layout lays them out: CP932, CR LF,
-// an empty last line, for every combination of the answers.
+// The first run asks the two set-up questions (Cancel at the confirmation
+// reverses the first answer) and writes the defaults byte for byte as the
+// file layout lays them out: CP932, CR LF, an empty last line.
 TEST(ConfigFileWrite, FirstRunWritesTheDefaultsByteExact) {
-    for (const bool fullScreen : {true, false}) {
-        for (const bool windows7 : {true, false}) {
-            ConfigFixture f;
-            f.prompt.queue(fullScreen ? PromptAnswer::Yes : PromptAnswer::No);
-            f.prompt.queue(PromptAnswer::Ok);
-            f.prompt.queue(windows7 ? PromptAnswer::Yes : PromptAnswer::No);
-            ConfigFile(f.ctx, ConfigOp::Load);
-
-            SCOPED_TRACE(testing::Message() << "fullScreen " << fullScreen << " w7 " << windows7);
-            EXPECT_EQ(f.prompt.shown.size(), 3u);
-            const QStringList expected =
-                expectedDefaultLines(f.folder.path(), fullScreen, windows7);
-            EXPECT_EQ(f.fileLines(), expected);
-            const QByteArray bytes = TempFolder::readBytes(f.configPath());
-            EXPECT_EQ(bytes, cp932::encode(bm::test::joinLines(expected)));
-            EXPECT_TRUE(bytes.contains(" , \x8b\x8b\x97\x5e\x96\xbe\x8d\xd7 , "));  // 給与明細
-            EXPECT_TRUE(bytes.endsWith("\x83\x45\x96\xbc\r\n\r\n"));                // ...ウ名
-            EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
+    using A = PromptAnswer;
+    const struct {
+        A answers[3];
+        bool fullScreen, windows7;
+    } rows[] = {{{A::Yes, A::Ok, A::Yes}, true, true},
+                {{A::No, A::Ok, A::No}, false, false},
+                {{A::Yes, A::Cancel, A::No}, false, false},
+                {{A::No, A::Cancel, A::Yes}, true, true}};
+    for (const auto& row : rows) {
+        ConfigFixture f;
+        for (const A answer : row.answers) {
+            f.prompt.queue(answer);
         }
+        ConfigFile(f.ctx, ConfigOp::Load);
+
+        SCOPED_TRACE(testing::Message() << "fullScreen " << row.fullScreen);
+        EXPECT_EQ(f.prompt.shown.size(), 3u);
+        const QStringList expected =
+            expectedDefaultLines(f.folder.path(), row.fullScreen, row.windows7);
+        const QByteArray bytes = TempFolder::readBytes(f.configPath());
+        EXPECT_EQ(bytes, cp932::encode(bm::test::joinLines(expected)));
+        EXPECT_TRUE(bytes.contains(" , \x8b\x8b\x97\x5e\x96\xbe\x8d\xd7 , "));  // 給与明細
+        EXPECT_TRUE(bytes.endsWith("\x83\x45\x96\xbc\r\n\r\n"));                // ...ウ名
     }
 }
 
-namespace {
-
-// Limits the size of files this process may write, so that a save fails
-// part-way even for a user whom file permissions do not stop.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
-
-}  // namespace
-
-// A save that cannot complete (here cut short by a file size limit, which
-// stops the save also for a user whom file permissions do not) is reported,
-// logged, and leaves the old file as it was, with no temporary beside it.
+// A save that cannot complete (cut short here by a file size limit, which
+// stops even a user whom file permissions do not) is reported, logged, and
+// leaves the old file as it was, with no temporary beside it.
 TEST(ConfigFileWrite, FailedSaveReportsAndKeepsTheOldFile) {
     ConfigFixture f;
     ConfigFile(f.ctx, ConfigOp::Initialise);
     const QByteArray before = TempFolder::readBytes(f.configPath());
     f.prompt.shown.clear();
-    // The debug log stays writable in a folder of its own.
-    TempFolder logFolder;
-    DebugLog log(logFolder.path(), f.platform);
-    AppContext ctx{f.settings, f.run, f.paths, f.platform, log, f.prompt};
-    {
-        FileSizeLimit limit(1000);
-        ConfigFile(ctx, ConfigOp::Save);
-    }
-    EXPECT_EQ(f.prompt.texts(), QStringList{"設定をファイルに保存できませんでした。"});
-    EXPECT_TRUE(bm::test::logMessagesIn(log.path())
-                    .join(QLatin1Char('\n'))
-                    .contains(QStringLiteral("Error Trap : ConfigFile 2 : CODE75  ")));
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limit = saved;
+    limit.rlim_cur = 1000;
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    ConfigFile(f.ctx, ConfigOp::Save);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_EQ(f.prompt.shown.size(), 1u);
+    EXPECT_TRUE(f.logged(QStringLiteral("Error Trap : ConfigFile 2 : CODE75  ")));
     EXPECT_EQ(TempFolder::readBytes(f.configPath()), before);
-    EXPECT_EQ(QDir(f.folder.path()).entryList(QDir::Files).size(), 1);
+    EXPECT_EQ(QDir(f.folder.path()).entryList({QStringLiteral("TK2LConfig*")}).size(), 1);
 }
 
 // Every setting away from its default survives a save and a load:
@@ -140,7 +122,7 @@ TEST(ConfigFileRead, EverySettingSurvivesSaveAndLoad) {
     // bounding them is the load's business.
     ConfigFixture g;
     g.paths = f.paths;
-    EXPECT_EQ(ConfigFileReadV230(g.ctx, configFilePath(g.paths)), 0);
+    EXPECT_EQ(ConfigFileReadV230(g.ctx, configFilePath(f.paths)), 0);
     EXPECT_TRUE(g.prompt.shown.empty());
     EXPECT_EQ(g.settings, s);
     EXPECT_FALSE(g.logged(QStringLiteral("Error Trap")));
@@ -176,4 +158,86 @@ TEST(ConfigFileRead, FieldsAreTrimmedAndSwitchesReadLeniently) {
     EXPECT_EQ(s.ImageExtension, QStringLiteral(".bmp"));
     EXPECT_EQ(s.Patterns[0][0], QStringLiteral("01FC0202020201FC0000"));
     EXPECT_EQ(s.SearchWindowName, QStringLiteral("LaTale Client"));
+}
+
+namespace {
+
+// The next start over the program folder of `before`: the settings loaded
+// from its file.
+struct Restart : ConfigFixture {
+    explicit Restart(const ConfigFixture& before) {
+        paths = before.paths;
+        ConfigFile(ctx, ConfigOp::Load);
+    }
+};
+
+}  // namespace
+
+// Paths the settings file's code page cannot hold come back exact on every
+// start, with no message and no rewrite; a path edited by hand in the file
+// wins, and paths the code page holds need no text kept beside the file.
+TEST(SettingsSave, PathsOutsideCp932ComeBackExactWithoutAMessageOrARewrite) {
+    ConfigFixture f;
+    ConfigFile(f.ctx, ConfigOp::Initialise);
+    EXPECT_FALSE(QFileInfo::exists(extraSettingsPath(f.paths)));
+    const QString folder = f.folder.file(QStringLiteral("léa/記録"));
+    const QString tool = f.folder.file(QStringLiteral("jeu-ü.sh"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    f.settings.PayRecordFolder = folder;
+    f.settings.AutoRunPath[1] = tool;
+    ConfigFile(f.ctx, ConfigOp::Save);
+    QStringList lines = f.fileLines();
+    EXPECT_TRUE(lines[9].startsWith(f.folder.file(QStringLiteral("l?a/記録 , "))));
+    const QByteArray written = TempFolder::readBytes(f.configPath());
+
+    for (int start = 0; start < 2; ++start) {
+        Restart next(f);
+        EXPECT_EQ(next.settings.PayRecordFolder, folder);
+        EXPECT_EQ(next.settings.AutoRunPath[1], tool);
+        EXPECT_TRUE(next.prompt.shown.empty());
+        EXPECT_EQ(TempFolder::readBytes(f.configPath()), written);
+    }
+
+    lines[9] = f.folder.path() + QStringLiteral(" , 給与明細 , 時給ファイル保存場所");
+    f.writeLines(f.configPath(), lines);
+    EXPECT_EQ(Restart(f).settings.PayRecordFolder, f.folder.path());
+}
+
+// Temporaries of a save cut short (empty, half written or complete) go at
+// start-up; a person's own files with similar names stay.
+TEST(SettingsSave, StaleTemporariesOfAnEndedSaveAreRemovedAtStartUp) {
+    ConfigFixture f;
+    ConfigFile(f.ctx, ConfigOp::Initialise);
+    const QByteArray saved = TempFolder::readBytes(f.configPath());
+    const std::pair<const char*, QByteArray> files[] = {
+        {"TK2LConfig.ini.a1B2c3", {}},    {"TK2LConfig.ini.Zq0abc", saved.left(7)},
+        {"TK2LConfig.ini.9xYzWv", saved}, {"TK2LConfig.ini.bak", saved},
+        {"TK2LConfig.ini.a1B2c3d", {}},   {"TK2LConfigBack.ini", {}}};
+    for (const auto& [name, bytes] : files) {
+        TempFolder::writeBytes(f.folder.file(QLatin1String(name)), bytes);
+    }
+    RemoveStaleConfigTemporaries(f.paths, f.log);
+    for (int i = 0; i < 6; ++i) {
+        const QString name = QLatin1String(files[i].first);
+        EXPECT_EQ(QFileInfo::exists(f.folder.file(name)), i >= 3) << files[i].first;
+        EXPECT_EQ(f.logged(QStringLiteral("Stale Temporary Removed : ") + name), i < 3);
+    }
+    EXPECT_EQ(TempFolder::readBytes(f.configPath()), saved);
+}
+
+TEST(SettingsSave, ASymbolicLinkStaysALinkAndItsTargetIsReplaced) {
+    ConfigFixture f;
+    TempFolder elsewhere;
+    const QString target = elsewhere.file(QStringLiteral("real.ini"));
+    TempFolder::writeBytes(target, "old");
+    ASSERT_TRUE(QFile::link(target, f.configPath()));
+
+    ConfigFile(f.ctx, ConfigOp::Initialise);
+    EXPECT_TRUE(QFileInfo(f.configPath()).isSymLink());
+    EXPECT_EQ(QFileInfo(f.configPath()).symLinkTarget(), target);
+    EXPECT_EQ(
+        TempFolder::readBytes(target),
+        cp932::encode(bm::test::joinLines(expectedDefaultLines(f.folder.path(), true, true))));
+    // No temporary is left beside either.
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files), QStringList{"real.ini"});
 }

@@ -1,7 +1,5 @@
 #include "settings/ConfigTestSupport.h"
 
-#include <algorithm>
-
 #include "app/Cp932.h"
 #include "settings/SettingsDefaults.h"
 
@@ -26,9 +24,7 @@ void ConfigFixture::writeLines(const QString& path, const QStringList& lines) co
 }
 
 bool ConfigFixture::logged(const QString& part) const {
-    const QStringList messages = logMessages();
-    return std::any_of(messages.begin(), messages.end(),
-                       [&](const QString& m) { return m.contains(part); });
+    return logMessages().join(QLatin1Char('\n')).contains(part);
 }
 
 QString joinLines(const QStringList& lines) {

@@ -1,16 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QWindow>
 #include <array>
-#include <functional>
 
+#include "app/NumberFormat.h"
 #include "settings/FormInputCheck.h"
+#include "settings/InputNumber.h"
 #include "support/ScriptedPrompt.h"
 
 namespace bm {
@@ -19,40 +16,6 @@ namespace {
 const QString AboveMax = QStringLiteral("入力上限を超えています");
 const QString BelowMin = QStringLiteral("入力下限を超えています");
 const QString Invalid = QStringLiteral("無効文字が含まれています。");
-
-class FormInputCheckTest : public ::testing::Test {
-protected:
-    QLineEdit* input() { return dialog.findChild<QLineEdit*>(QStringLiteral("txtInput")); }
-    QPushButton* button(const QString& name) { return dialog.findChild<QPushButton*>(name); }
-    void press(int key, const QString& text = {}) {
-        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QApplication::sendEvent(input(), &down);
-    }
-    // The window system's close request, as from the close box.
-    void clickCloseBox() {
-        QCloseEvent request;
-        QApplication::sendEvent(dialog.windowHandle(), &request);
-    }
-
-    // Runs one call; `user` acts while the dialog is open and must end it.
-    double run(const InputNumber& min, const InputNumber& max, const InputNumber& ini,
-               const InputNumber& increment, const std::function<void()>& user,
-               const QString& title = QStringLiteral("設定値入力")) {
-        QTimer::singleShot(0, &dialog, [&] {
-            captionWhileOpen = dialog.openCaption();
-            user();
-            if (dialog.isVisible()) {
-                ADD_FAILURE() << "the dialog is still open";
-                dialog.reject();
-            }
-        });
-        return dialog.InputCheckBox(min, max, ini, increment, QStringLiteral("prompt"), title);
-    }
-
-    test::ScriptedPrompt prompt;
-    FormInputCheck dialog{prompt};
-    QString captionWhileOpen;
-};
 
 // One call of the dialog: its bounds, start value and step, then the user's
 // steps separated by "|": paste a text ("=text"), check the box's text
@@ -91,21 +54,34 @@ const InputCase InputCases[] = {
      {Invalid, Invalid, Invalid, Invalid}},
 };
 
-class InputRules : public FormInputCheckTest, public ::testing::WithParamInterface<InputCase> {};
+class InputRules : public ::testing::TestWithParam<InputCase> {
+protected:
+    test::ScriptedPrompt prompt;
+    FormInputCheck dialog{prompt};
+};
 
 TEST_P(InputRules, AcceptOnlyNumbersWithinTheBounds) {
     const InputCase& c = GetParam();
-    const double result = run(c.call[0], c.call[1], c.call[2], c.call[3], [&] {
+    auto* input = dialog.findChild<QLineEdit*>(QStringLiteral("txtInput"));
+    QTimer::singleShot(0, &dialog, [&] {
+        EXPECT_TRUE(dialog.isOpen());
         for (const QString& step : QString::fromUtf8(c.steps).split(QLatin1Char('|'))) {
             if (step.startsWith(QLatin1Char('='))) {
-                input()->setText(step.mid(1));
+                input->setText(step.mid(1));
             } else if (step.startsWith(QLatin1Char('?'))) {
-                EXPECT_EQ(input()->text(), step.mid(1));
+                EXPECT_EQ(input->text(), step.mid(1));
             } else {
-                button(step)->click();
+                dialog.findChild<QPushButton*>(step)->click();
             }
         }
+        if (dialog.isVisible()) {
+            ADD_FAILURE() << "the steps left the dialog open";
+            dialog.reject();
+        }
     });
+    const double result =
+        dialog.InputCheckBox(c.call[0], c.call[1], c.call[2], c.call[3], QStringLiteral("p"), {});
+    EXPECT_FALSE(dialog.isOpen());
     EXPECT_DOUBLE_EQ(result, c.result);
     EXPECT_EQ(prompt.texts(), c.messages);
 }
@@ -113,42 +89,21 @@ TEST_P(InputRules, AcceptOnlyNumbersWithinTheBounds) {
 INSTANTIATE_TEST_SUITE_P(Cases, InputRules, ::testing::ValuesIn(InputCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(FormInputCheckTest, TypingKeepsOnlyNumberCharactersAndEnterOnlyMovesFocus) {
-    const double result = run(0, 100000, 0, 1, [&] {
-        input()->clear();
-        for (const char* key : {"1", "a", " ", "E", "3", "+"}) {
-            press(QChar::fromLatin1(*key).toUpper().unicode(), QString::fromLatin1(key));
-        }
-        EXPECT_EQ(input()->text(), QStringLiteral("1E3"));
-        press(Qt::Key_Backspace);
-        press(Qt::Key_Return, QStringLiteral("\r"));
-        EXPECT_TRUE(dialog.isVisible()) << "Enter does not accept by itself";
-        EXPECT_EQ(dialog.focusWidget(), button(QStringLiteral("cmdEnter")));
-        button(QStringLiteral("cmdEnter"))->click();
-    });
-    EXPECT_EQ(result, 1);  // "1E" reads as 1
-}
-
-// Cancel, the close box and Escape all return the cancel value; the dialog
-// is open (its caption set) only during a call and serves the next one.
-TEST_F(FormInputCheckTest, CancelWaysAndTheOpenState) {
-    EXPECT_FALSE(dialog.isOpen());
-    const std::function<void()> cancels[] = {
-        [&] { button(QStringLiteral("cmdCancel"))->click(); },
-        [&] {
-            EXPECT_TRUE(dialog.isOpen());
-            clickCloseBox();
-        },
-        [&] { press(Qt::Key_Escape, QStringLiteral("\x1b")); }};
-    for (const auto& cancel : cancels) {
-        EXPECT_EQ(run(0, 100, 5, 1, cancel), FormInputCheck::kCancelled);
-        EXPECT_EQ(captionWhileOpen, QStringLiteral("設定値入力"));
-        EXPECT_FALSE(dialog.isOpen());
+// The texts the dialog shows for a number: no binary noise, no negative
+// zero, exponents for the very large and small, and each one readable back.
+TEST(NumberText, ShowsNumbersTheDialogCanReadBack) {
+    const std::pair<double, const char*> rows[] = {{0, "0"},
+                                                   {-0.0, "0"},
+                                                   {-2048, "-2048"},
+                                                   {0.1 + 0.2, "0.3"},
+                                                   {1e20, "1E20"},
+                                                   {-1.5e-20, "-1.5E-20"},
+                                                   {123456789012345.0, "123456789012345"}};
+    for (const auto& [value, text] : rows) {
+        EXPECT_EQ(NumberText(value), QLatin1String(text)) << text;
+        EXPECT_TRUE(HasOnlyNumberCharacters(NumberText(value))) << text;
+        EXPECT_DOUBLE_EQ(fmt::leadingNumber(NumberText(value)), value) << text;
     }
-    EXPECT_EQ(run(
-                  0, 100, 5, 1, [&] { button(QStringLiteral("cmdEnter"))->click(); }, QString()),
-              5);
-    EXPECT_EQ(captionWhileOpen, QStringLiteral("パラメータ入力"));
 }
 
 }  // namespace
