@@ -3,12 +3,12 @@
 #include <QDir>
 #include <functional>
 
-#include "app/Cp932.h"
 #include "settings/ConfigFile.h"
 #include "settings/ConfigTestSupport.h"
 
 using namespace bm;
 using bm::test::ConfigFixture;
+using bm::test::encodeLines;
 using bm::test::expectedDefaultLines;
 using bm::test::TempFolder;
 
@@ -21,10 +21,6 @@ QStringList previousLayout(QStringList current) {
     current.remove(21, 4);
     current.remove(4, 2);
     return current;
-}
-
-QByteArray encodeLines(const QStringList& lines) {
-    return cp932::encode(test::joinLines(lines));
 }
 
 // A settings file damaged on purpose. `file` turns the lines of a valid
