@@ -18,9 +18,7 @@ using bm::test::encodeLines;
 using bm::test::expectedDefaultLines;
 using bm::test::TempFolder;
 
-// The first run asks the two set-up questions (Cancel at the confirmation
-// reverses the first answer) and writes the defaults byte for byte as the
-// file layout lays them out: CP932, CR LF, an empty last line.
+// Cancel at the set-up confirmation reverses the first answer.
 TEST(ConfigFileWrite, FirstRunWritesTheDefaultsByteExact) {
     using A = PromptAnswer;
     const struct {
@@ -44,9 +42,7 @@ TEST(ConfigFileWrite, FirstRunWritesTheDefaultsByteExact) {
     }
 }
 
-// A save that cannot complete (cut short here by a file size limit, which
-// stops even a user whom file permissions do not) is reported, logged, and
-// leaves the old file as it was, with no temporary beside it.
+// A file size limit cuts the save short (it stops root too); no temporary is left.
 TEST(ConfigFileWrite, FailedSaveReportsAndKeepsTheOldFile) {
     ConfigFixture f;
     ConfigFile(f.ctx, ConfigOp::Initialise);
@@ -68,9 +64,7 @@ TEST(ConfigFileWrite, FailedSaveReportsAndKeepsTheOldFile) {
     EXPECT_EQ(QDir(f.folder.path()).entryList({QStringLiteral("TK2LConfig*")}).size(), 1);
 }
 
-// Every setting away from its default survives a save and a load:
-// negative and long numbers, and texts with commas where the file format
-// puts commas of its own.
+// Negative and long numbers, and texts with commas where the format has its own.
 TEST(ConfigFileRead, EverySettingSurvivesSaveAndLoad) {
     ConfigFixture f;
     Settings& s = f.settings;
@@ -125,9 +119,7 @@ TEST(ConfigFileRead, EverySettingSurvivesSaveAndLoad) {
     EXPECT_FALSE(g.logged(QStringLiteral("Error Trap")));
 }
 
-// Lines edited by hand: any letter case and numbers for switches, extra
-// blanks and tabs around fields, more commas in a comment, LF line ends
-// and no final empty line.
+// Hand-edited lines: switch case and numbers, blanks, commas in comments, LF ends.
 TEST(ConfigFileRead, FieldsAreTrimmedAndSwitchesReadLeniently) {
     ConfigFixture f;
     QStringList lines = expectedDefaultLines(f.folder.path(), true, true);
@@ -157,9 +149,7 @@ TEST(ConfigFileRead, FieldsAreTrimmedAndSwitchesReadLeniently) {
     EXPECT_EQ(s.SearchWindowName, QStringLiteral("LaTale Client"));
 }
 
-// Paths the settings file's code page cannot hold come back exact on every
-// start, with no message and no rewrite; a path edited by hand in the file
-// wins, and paths the code page holds need no text kept beside the file.
+// A path edited by hand wins; CP932 paths need no text kept beside the file.
 TEST(SettingsSave, PathsOutsideCp932ComeBackExactWithoutAMessageOrARewrite) {
     ConfigFixture f;
     ConfigFile(f.ctx, ConfigOp::Initialise);
@@ -191,8 +181,7 @@ TEST(SettingsSave, PathsOutsideCp932ComeBackExactWithoutAMessageOrARewrite) {
     }
 }
 
-// Temporaries of a save cut short (empty, half written or complete) go at
-// start-up; a person's own files with similar names stay.
+// Empty, half-written or complete temporaries go; own files with similar names stay.
 TEST(SettingsSave, StaleTemporariesOfAnEndedSaveAreRemovedAtStartUp) {
     ConfigFixture f;
     ConfigFile(f.ctx, ConfigOp::Initialise);

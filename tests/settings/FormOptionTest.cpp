@@ -44,8 +44,7 @@ struct InputCall {
     QString prompt;
 };
 
-// The options dialog over the defaults, with a recording main window and
-// the numeric input and folder chooser answered by the test.
+// The options dialog over the defaults; the test answers the input and chooser.
 class OptionFixture : public test::ConfigFixture {
 public:
     OptionFixture() {
@@ -119,9 +118,7 @@ const NumberRow NumberRows[] = {
 
 class NumberLabelTest : public OptionFixture, public ::testing::TestWithParam<NumberRow> {};
 
-// Each label offers its own bounds, step and prompt with the current value,
-// stores the answer rounded to a whole number in its own setting and in no
-// other, and shows it; a cancelled input changes nothing.
+// The answer is rounded into the label's own setting only; Cancel changes nothing.
 TEST_P(NumberLabelTest, EditsItsOwnSettingWithinItsBounds) {
     const NumberRow& row = GetParam();
     const QString name = QLatin1String(row.label);
@@ -154,8 +151,7 @@ TEST_F(FormOptionTest, ImageFormatButtonSetsTheExtension) {
     EXPECT_EQ(settings.ImageExtension, QStringLiteral(".jpg70"));
 }
 
-// A typed record folder is checked when the box is left (fewer than three
-// characters pass unchecked); a chosen one is taken only when it exists.
+// Checked when the box is left (under three characters pass) or when chosen.
 TEST_F(FormOptionTest, RecordFolderMustExist) {
     typeAndLeave(QStringLiteral("txtSaveFolder"), folder.path() + QStringLiteral("/missing"));
     EXPECT_EQ(settings.PayRecordFolder, paths.writeFolder);
@@ -172,8 +168,7 @@ TEST_F(FormOptionTest, RecordFolderMustExist) {
     EXPECT_EQ(find<QLineEdit>(QStringLiteral("txtSaveFolder"))->text(), folder.path());
 }
 
-// Return hides the dialog, shows the main window and sets its watch; the
-// close box only hides.
+// The close box only hides.
 TEST_F(FormOptionTest, ReturnShowsTheMainWindowAndSetsItsWatch) {
     settings.ShotCheckEnabled = true;
     settings.ShotCheckInterval = 700;
@@ -188,9 +183,7 @@ TEST_F(FormOptionTest, ReturnShowsTheMainWindowAndSetsItsWatch) {
     EXPECT_EQ(host.calls, (QStringList{"show main", "watch 700 1", "show main", "watch 700 0"}));
 }
 
-// Initialise asks first: "no" changes nothing; "yes" resets the settings
-// but the window name, writes the file and shows the defaults, and the
-// graph buffer follows.
+// "No" changes nothing; "yes" resets all but the window name and the graph follows.
 TEST_F(FormOptionTest, InitialiseAsksThenResetsWritesAndShows) {
     settings.SearchWindowName = QStringLiteral("Another Client");
     const Settings defaults = settings;
