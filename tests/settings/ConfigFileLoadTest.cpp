@@ -3,12 +3,12 @@
 #include <QDir>
 #include <functional>
 
-#include "app/Cp932.h"
 #include "settings/ConfigFile.h"
 #include "settings/ConfigTestSupport.h"
 
 using namespace bm;
 using bm::test::ConfigFixture;
+using bm::test::encodeLines;
 using bm::test::expectedDefaultLines;
 using bm::test::TempFolder;
 
@@ -23,15 +23,8 @@ QStringList previousLayout(QStringList current) {
     return current;
 }
 
-QByteArray encodeLines(const QStringList& lines) {
-    return cp932::encode(test::joinLines(lines));
-}
-
-// A settings file damaged on purpose. `file` turns the lines of a valid
-// file (window mode, the record folder being the program folder) into the
-// bytes on disk. `clamped` is the "Setting Clamped" debug-log line the load
-// must write for a value out of bounds; an empty one means the reader cannot
-// read the file, which goes the repair way (message, backup, defaults).
+// `file` damages the default lines; `clamped` is the expected "Setting Clamped"
+// log line, empty when the file cannot be read and must be repaired.
 struct BrokenFile {
     const char* name;
     std::function<QByteArray(QStringList)> file;
@@ -50,8 +43,7 @@ std::function<QByteArray(QStringList)> firstLines(int count) {
     return [count](QStringList lines) { return encodeLines(lines.mid(0, count)); };
 }
 
-// Each setting is bounded on its own: one row per setting, at the bound
-// that matters most for it.
+// One row per bounded setting, at the bound that matters most for it.
 const BrokenFile Rows[] = {
     {"LvRegionNegativeX", line(2, "-5, 4, 27, 11, c"), "CaptureRect.X(0) -5 -> 0"},
     {"ExpRegionHugeY", line(3, "135, 99999, 39, 9, c"), "CaptureRect.Y(1) 99999 -> 1000"},
@@ -121,9 +113,7 @@ TEST_P(BrokenSettingsFile, LoadsBoundedValuesOrRepairsWithABackup) {
 INSTANTIATE_TEST_SUITE_P(Rows, BrokenSettingsFile, ::testing::ValuesIn(Rows),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A file of the previous version (or with no version in its title) is
-// converted once: a backup of it is kept, the regions it lacks follow the
-// mode its own regions show, and the file is rewritten in the current layout.
+// Also a file with no version in its title; the missing regions follow its mode.
 TEST(ConfigFileLoad, PreviousVersionIsConvertedWithBackup) {
     for (const char* title : {"", "Brindlemark settings"}) {
         for (const bool fullScreen : {true, false}) {
@@ -155,8 +145,7 @@ TEST(ConfigFileLoad, PreviousVersionIsConvertedWithBackup) {
     }
 }
 
-// The predecessor's file is taken over only when the user agrees, and never
-// its regions; one it cannot read is logged and the defaults written.
+// Never its regions; an unreadable one is logged and the defaults written.
 TEST(ConfigFileLoad, PredecessorFileIsTakenOverOnlyWhenTheUserAgrees) {
     for (const PromptAnswer answer : {PromptAnswer::Yes, PromptAnswer::No}) {
         ConfigFixture f;
@@ -180,8 +169,7 @@ TEST(ConfigFileLoad, PredecessorFileIsTakenOverOnlyWhenTheUserAgrees) {
     EXPECT_EQ(broken.fileLines(), expectedDefaultLines(broken.folder.path(), true, true));
 }
 
-// A name of four characters or fewer is no name; a longer one that differs
-// is offered, and the file is rewritten whatever the answer.
+// A name of four characters or fewer is no name and is not offered.
 TEST(ConfigFileLoad, OtherWindowNameIsOfferedAndTheFileRewritten) {
     for (const char* name : {"Game", "Games"}) {
         for (const bool accept : {true, false}) {
@@ -203,9 +191,7 @@ TEST(ConfigFileLoad, OtherWindowNameIsOfferedAndTheFileRewritten) {
     }
 }
 
-// A record folder that is missing or cannot hold records (a file, below a
-// file, or with a file where its "log" folder goes) is replaced by the
-// program folder, and the file rewritten.
+// Missing, a file, below a file, or with a file where its "log" folder goes.
 TEST(ConfigFileLoad, UnusableRecordFolderIsReplacedAndTheFileRewritten) {
     for (const char* name : {"no/such/folder", "a-file", "a-file/below", "logfile"}) {
         ConfigFixture f;

@@ -14,12 +14,11 @@
 
 using namespace bm;
 using bm::test::ConfigFixture;
+using bm::test::encodeLines;
 using bm::test::expectedDefaultLines;
 using bm::test::TempFolder;
 
-// The first run asks the two set-up questions (Cancel at the confirmation
-// reverses the first answer) and writes the defaults byte for byte as the
-// file layout lays them out: CP932, CR LF, an empty last line.
+// Cancel at the set-up confirmation reverses the first answer.
 TEST(ConfigFileWrite, FirstRunWritesTheDefaultsByteExact) {
     using A = PromptAnswer;
     const struct {
@@ -38,18 +37,12 @@ TEST(ConfigFileWrite, FirstRunWritesTheDefaultsByteExact) {
 
         SCOPED_TRACE(testing::Message() << "fullScreen " << row.fullScreen);
         EXPECT_EQ(f.prompt.shown.size(), 3u);
-        const QStringList expected =
-            expectedDefaultLines(f.folder.path(), row.fullScreen, row.windows7);
-        const QByteArray bytes = TempFolder::readBytes(f.configPath());
-        EXPECT_EQ(bytes, cp932::encode(bm::test::joinLines(expected)));
-        EXPECT_TRUE(bytes.contains(" , \x8b\x8b\x97\x5e\x96\xbe\x8d\xd7 , "));  // 給与明細
-        EXPECT_TRUE(bytes.endsWith("\x83\x45\x96\xbc\r\n\r\n"));                // ...ウ名
+        EXPECT_EQ(TempFolder::readBytes(f.configPath()),
+                  encodeLines(expectedDefaultLines(f.folder.path(), row.fullScreen, row.windows7)));
     }
 }
 
-// A save that cannot complete (cut short here by a file size limit, which
-// stops even a user whom file permissions do not) is reported, logged, and
-// leaves the old file as it was, with no temporary beside it.
+// A file size limit cuts the save short (it stops root too); no temporary is left.
 TEST(ConfigFileWrite, FailedSaveReportsAndKeepsTheOldFile) {
     ConfigFixture f;
     ConfigFile(f.ctx, ConfigOp::Initialise);
@@ -71,9 +64,7 @@ TEST(ConfigFileWrite, FailedSaveReportsAndKeepsTheOldFile) {
     EXPECT_EQ(QDir(f.folder.path()).entryList({QStringLiteral("TK2LConfig*")}).size(), 1);
 }
 
-// Every setting away from its default survives a save and a load:
-// negative and long numbers, and texts with commas where the file format
-// puts commas of its own.
+// Negative and long numbers, and texts with commas where the format has its own.
 TEST(ConfigFileRead, EverySettingSurvivesSaveAndLoad) {
     ConfigFixture f;
     Settings& s = f.settings;
@@ -128,9 +119,7 @@ TEST(ConfigFileRead, EverySettingSurvivesSaveAndLoad) {
     EXPECT_FALSE(g.logged(QStringLiteral("Error Trap")));
 }
 
-// Lines edited by hand: any letter case and numbers for switches, extra
-// blanks and tabs around fields, more commas in a comment, LF line ends
-// and no final empty line.
+// Hand-edited lines: switch case and numbers, blanks, commas in comments, LF ends.
 TEST(ConfigFileRead, FieldsAreTrimmedAndSwitchesReadLeniently) {
     ConfigFixture f;
     QStringList lines = expectedDefaultLines(f.folder.path(), true, true);
@@ -160,22 +149,7 @@ TEST(ConfigFileRead, FieldsAreTrimmedAndSwitchesReadLeniently) {
     EXPECT_EQ(s.SearchWindowName, QStringLiteral("LaTale Client"));
 }
 
-namespace {
-
-// The next start over the program folder of `before`: the settings loaded
-// from its file.
-struct Restart : ConfigFixture {
-    explicit Restart(const ConfigFixture& before) {
-        paths = before.paths;
-        ConfigFile(ctx, ConfigOp::Load);
-    }
-};
-
-}  // namespace
-
-// Paths the settings file's code page cannot hold come back exact on every
-// start, with no message and no rewrite; a path edited by hand in the file
-// wins, and paths the code page holds need no text kept beside the file.
+// A path edited by hand wins; CP932 paths need no text kept beside the file.
 TEST(SettingsSave, PathsOutsideCp932ComeBackExactWithoutAMessageOrARewrite) {
     ConfigFixture f;
     ConfigFile(f.ctx, ConfigOp::Initialise);
@@ -188,23 +162,26 @@ TEST(SettingsSave, PathsOutsideCp932ComeBackExactWithoutAMessageOrARewrite) {
     ConfigFile(f.ctx, ConfigOp::Save);
     QStringList lines = f.fileLines();
     EXPECT_TRUE(lines[9].startsWith(f.folder.file(QStringLiteral("l?a/記録 , "))));
-    const QByteArray written = TempFolder::readBytes(f.configPath());
+    QByteArray written = TempFolder::readBytes(f.configPath());
 
-    for (int start = 0; start < 2; ++start) {
-        Restart next(f);
-        EXPECT_EQ(next.settings.PayRecordFolder, folder);
+    // Two starts over the same folder, then one after the line was edited by hand.
+    for (int start = 0; start < 3; ++start) {
+        if (start == 2) {
+            lines[9] = f.folder.path() + QStringLiteral(" , 給与明細 , 時給ファイル保存場所");
+            f.writeLines(f.configPath(), lines);
+            written = TempFolder::readBytes(f.configPath());
+        }
+        ConfigFixture next;
+        next.paths = f.paths;
+        ConfigFile(next.ctx, ConfigOp::Load);
+        EXPECT_EQ(next.settings.PayRecordFolder, start < 2 ? folder : f.folder.path());
         EXPECT_EQ(next.settings.AutoRunPath[1], tool);
         EXPECT_TRUE(next.prompt.shown.empty());
         EXPECT_EQ(TempFolder::readBytes(f.configPath()), written);
     }
-
-    lines[9] = f.folder.path() + QStringLiteral(" , 給与明細 , 時給ファイル保存場所");
-    f.writeLines(f.configPath(), lines);
-    EXPECT_EQ(Restart(f).settings.PayRecordFolder, f.folder.path());
 }
 
-// Temporaries of a save cut short (empty, half written or complete) go at
-// start-up; a person's own files with similar names stay.
+// Empty, half-written or complete temporaries go; own files with similar names stay.
 TEST(SettingsSave, StaleTemporariesOfAnEndedSaveAreRemovedAtStartUp) {
     ConfigFixture f;
     ConfigFile(f.ctx, ConfigOp::Initialise);
@@ -235,9 +212,8 @@ TEST(SettingsSave, ASymbolicLinkStaysALinkAndItsTargetIsReplaced) {
     ConfigFile(f.ctx, ConfigOp::Initialise);
     EXPECT_TRUE(QFileInfo(f.configPath()).isSymLink());
     EXPECT_EQ(QFileInfo(f.configPath()).symLinkTarget(), target);
-    EXPECT_EQ(
-        TempFolder::readBytes(target),
-        cp932::encode(bm::test::joinLines(expectedDefaultLines(f.folder.path(), true, true))));
+    EXPECT_EQ(TempFolder::readBytes(target),
+              encodeLines(expectedDefaultLines(f.folder.path(), true, true)));
     // No temporary is left beside either.
     EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files), QStringList{"real.ini"});
 }

@@ -20,19 +20,19 @@ QStringList ConfigFixture::fileLines() const {
 }
 
 void ConfigFixture::writeLines(const QString& path, const QStringList& lines) const {
-    TempFolder::writeBytes(path, cp932::encode(joinLines(lines)));
+    TempFolder::writeBytes(path, encodeLines(lines));
 }
 
 bool ConfigFixture::logged(const QString& part) const {
     return logMessages().join(QLatin1Char('\n')).contains(part);
 }
 
-QString joinLines(const QStringList& lines) {
+QByteArray encodeLines(const QStringList& lines) {
     QString text;
     for (const QString& line : lines) {
         text += line + QStringLiteral("\r\n");
     }
-    return text;
+    return cp932::encode(text);
 }
 
 namespace {
@@ -91,16 +91,6 @@ const char* const WindowModeFile = R"(Brindlemark  for  Latale    Ver.2.30b0
 01B301D301EF0197019B  ,     基準パターン画像変換文字列210
     186 ,     -1 ,          画像２値化境界値とマスク値3
       5 ,      9 ,          基準画像サイズ
-0183017D017D017D0183  ,     基準パターン画像変換文字列300
-017B017B0101017F017F  ,     基準パターン画像変換文字列301
-011B016D016D016D0173  ,     基準パターン画像変換文字列302
-01BB016D016D016D0193  ,     基準パターン画像変換文字列303
-01C701DB01DD010101DF  ,     基準パターン画像変換文字列304
-01B1017501750175018D  ,     基準パターン画像変換文字列305
-0183016D016D016D019B  ,     基準パターン画像変換文字列306
-01F901FD013D01CD01F1  ,     基準パターン画像変換文字列307
-0193016D016D016D0193  ,     基準パターン画像変換文字列308
-01B3016D016D016D0183  ,     基準パターン画像変換文字列309
 01070107015701570157  ,     基準パターン画像変換文字列310
 LaTale Client     , 検索ウィンドウ名
 )";
@@ -118,6 +108,10 @@ const char* const Windows7Lv[11] = {
 
 QStringList expectedDefaultLines(const QString& programFolder, bool fullScreen, bool windows7) {
     QStringList l = QString::fromUtf8(WindowModeFile).arg(programFolder).split(QLatin1Char('\n'));
+    // The money digits (lines 54-63) are the Exp ones.
+    for (int g = 0; g < 10; ++g) {
+        l.insert(53 + g, l[40 + g].chopped(3) + QString::number(300 + g));
+    }
     for (int i = 0; fullScreen && i < 5; ++i) {
         l[1 + i] = QString::fromLatin1(FullScreenRegions[i]) + l[1 + i].mid(18);
     }

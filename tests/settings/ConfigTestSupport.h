@@ -23,8 +23,8 @@ struct ConfigFixture : TestContext<> {
     bool logged(const QString& part) const;
 };
 
-// Each line followed by CR LF.
-QString joinLines(const QStringList& lines);
+// Each line followed by CR LF, in CP932.
+QByteArray encodeLines(const QStringList& lines);
 
 // The settings file expected for the defaults, written out from the file
 // layout: 65 lines and the final empty line. `fullScreen` picks the region
