@@ -115,11 +115,11 @@ TEST_F(MeasureStepTest, IdleIntervalsCountForNeitherRate) {
 TEST_F(MeasureStepTest, EachLevelGainedCountsAsAHundredPercent) {
     measure(50, 9950, 1000);
     advanceSeconds(600);
-    measure(51, 30, 1000);
-    EXPECT_EQ(run.ExpData[2].toString(), QStringLiteral("0.8"));
+    measure(51, 0, 1000);  // Exp 0.00 % right after a level-up is a complete reading
+    EXPECT_EQ(run.ExpData[2].toString(), QStringLiteral("0.5"));
     advanceSeconds(600);
     measure(53, 40, 1000);  // two more levels: still the same character
-    EXPECT_EQ(run.ExpData[2].toString(), QStringLiteral("200.1"));
+    EXPECT_EQ(run.ExpData[2].toString(), QStringLiteral("200.4"));
     EXPECT_EQ(reseeds, 0);
 }
 
