@@ -59,22 +59,6 @@ TEST_F(LoggingRunTest, StartLaunchesBothApplicationsWithTheDelayBetween) {
     EXPECT_EQ(state(), Running);
 }
 
-TEST_F(LoggingRunTest, SecondApplicationAloneStartsWithoutTheDelayAndClosingEndsTheStart) {
-    settings.AutoRunEnabled = {false, true};
-    const QDateTime started = platform.now();
-    ChangeLogging(m, LoggingMode::Start);
-    EXPECT_EQ(launched(), QStringList{settings.AutoRunPath[1]});
-    EXPECT_LT(started.msecsTo(platform.now()), 1000);
-
-    ChangeLogging(m, LoggingMode::Stop);
-    settings.AutoRunEnabled = {true, true};
-    run.Closing = true;  // during the delay after the first launch
-    ChangeLogging(m, LoggingMode::Start);
-    EXPECT_EQ(launched().size(), 2);
-    EXPECT_TRUE(run.LogStartStamp.isEmpty());
-    EXPECT_FALSE(view.captureTimer);
-}
-
 TEST_F(LoggingRunTest, StopDropsTheReferencesButKeepsTheMoneyReference) {
     ChangeLogging(m, LoggingMode::Start);
     run.ExpData[1] = Currency::fromInt(12);
