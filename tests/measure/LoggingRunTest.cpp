@@ -26,21 +26,14 @@ protected:
     }
     QStringList launched() const { return platform.started + platform.opened; }
 
-    // Run active, capture timer, suspended, menuRun enabled and caption,
-    // menuStop enabled, suspend button red.
-    using State = std::tuple<bool, bool, bool, bool, QString, bool, bool>;
+    // Run active, capture timer, suspended.
+    using State = std::tuple<bool, bool, bool>;
     State state() const {
-        return {!run.LogStartStamp.isEmpty(),
-                view.captureTimer,
-                run.SuspendMode,
-                view.runEnabled,
-                view.runCaption,
-                view.stopEnabled,
-                view.suspendRed};
+        return {!run.LogStartStamp.isEmpty(), view.captureTimer, run.SuspendMode};
     }
-    const State Stopped{false, false, false, true, QStringLiteral("開始"), false, false};
-    const State Running{true, true, false, false, QStringLiteral("ロギング"), true, false};
-    const State Suspended{true, false, true, false, QStringLiteral("ロギング"), true, true};
+    const State Stopped{false, false, false};
+    const State Running{true, true, false};
+    const State Suspended{true, false, true};
 };
 
 }  // namespace
