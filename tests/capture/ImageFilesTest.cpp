@@ -76,15 +76,4 @@ TEST_F(ImageFilesTest, PrintScreenWaitsThenSavesIntoTheScreenshotFolder) {
     EXPECT_EQ(view.logBox, QStringLiteral("\r\nプリントスクリーン実行\r\n\r\n"));
 }
 
-TEST_F(ImageFilesTest, RegionCaptureShowsAndSavesTheFiveRegionsOfTheFrontWindow) {
-    int shown = 0;
-    RegionCaptureAndSave(ctx, [&](int index, const QImage& picture) {
-        EXPECT_EQ(picture.size(),
-                  QSize(settings.CaptureRect[index].Width, settings.CaptureRect[index].Height));
-        ++shown;
-    });
-    EXPECT_EQ(shown, 5);
-    EXPECT_EQ(files().filter(QStringLiteral("Capture")).size(), 5);
-}
-
 }  // namespace bm::test
