@@ -49,18 +49,6 @@ TEST_F(LevelUpWatchTest, DropAfterARiseTakesABurstOfFourShots) {
     EXPECT_EQ(view.panel.lblEndExp, QStringLiteral("0.50 ％"));  // refreshed display
 }
 
-TEST_F(LevelUpWatchTest, BurstsRepeatOnEveryFurtherDropButNotBeforeTheFirstRise) {
-    watch(QStringLiteral("40.00"));
-    watch(QStringLiteral("30.00"));  // a death before any rise
-    EXPECT_EQ(burstLines(), 0);
-
-    watch(QStringLiteral("31.00"));
-    watch(QStringLiteral("20.00"));
-    watch(QStringLiteral("10.00"));  // no rise in between: still armed
-    EXPECT_EQ(burstLines(), 2);
-    EXPECT_EQ(shots().size(), 8);
-}
-
 TEST_F(LevelUpWatchTest, UnreadHiddenBusyOrStoppedChangesNothing) {
     watch(QStringLiteral("40.00"));
     watch(QStringLiteral("41.00"));

@@ -2,6 +2,7 @@
 
 #include "MeasureFixture.h"
 #include "app/Cp932.h"
+#include "measure/LoggingRun.h"
 #include "measure/MeasureStep.h"
 
 namespace bm::test {
@@ -155,10 +156,7 @@ TEST_F(MeasureStepTest, ANewRunIsBaselinedButKeepsTheMoneyReference) {
     advanceSeconds(600);
     measure(50, 1300, 2000);
 
-    run.LogStartStamp.clear();  // stop, as the Stop menu does
-    run.ExpData[1] = Currency();
-    run.ExpSeconds[1] = 0;
-    run.LvData[1] = 0;
+    ChangeLogging(m, LoggingMode::Stop);
     advanceSeconds(600);
     startRun();
     view.logBox.clear();
