@@ -57,11 +57,9 @@ TEST(WaitMilliseconds, EndsOnTimeAcrossTheCounterWrap) {
 
 TEST(SecondsToMilliseconds, HoldsAtTheLongest32BitWaitInsteadOfWrapping) {
     using bm::SecondsToMilliseconds;
-    EXPECT_EQ(SecondsToMilliseconds(0), 0);
     EXPECT_EQ(SecondsToMilliseconds(300), 300000);
     EXPECT_EQ(SecondsToMilliseconds(2147483), 2147483000);
     EXPECT_EQ(SecondsToMilliseconds(2147484), 2147483647);
-    EXPECT_EQ(SecondsToMilliseconds(2147483647), 2147483647);
     EXPECT_EQ(SecondsToMilliseconds(-5), -5000);
     EXPECT_EQ(SecondsToMilliseconds(-2147483647 - 1), -2147483647 - 1);
 }

@@ -61,38 +61,6 @@ TEST_F(ImageFilesTest, OtherKeysAndNoPictureWriteNothing) {
     EXPECT_TRUE(files().isEmpty());
 }
 
-TEST_F(ImageFilesTest, JpegQualityIsClampedInto25To100) {
-    QImage picture(64, 64, QImage::Format_RGB32);
-    for (int y = 0; y < 64; ++y) {
-        for (int x = 0; x < 64; ++x) {
-            picture.setPixel(x, y, qRgb(x * 4, y * 4, (x * y) % 256));
-        }
-    }
-    auto bytes = [&](int quality) {
-        const QString path = folder.file(QStringLiteral("q%1.jpg").arg(quality));
-        EXPECT_EQ(SavePictureAsJpeg(picture, path, quality), 0);
-        return TempFolder::readBytes(path);
-    };
-    EXPECT_EQ(bytes(10), bytes(25));
-    EXPECT_EQ(bytes(150), bytes(100));
-    EXPECT_NE(bytes(25), bytes(100));
-}
-
-TEST_F(ImageFilesTest, PatternSaveStopsAtTheFirstEmptyPreview) {
-    view.previews[0] = QImage(27, 11, QImage::Format_RGB32);
-    view.previews[1] = QImage(39, 9, QImage::Format_RGB32);
-    view.previews[3] = QImage(39, 9, QImage::Format_RGB32);
-    platform.setNow(QDateTime(QDate(2026, 12, 5), QTime(14, 30, 15)));
-    PatternSaveCommand(m);
-    EXPECT_EQ(files().filter(QStringLiteral("Capture")),
-              (QStringList{"Capture1_1205143015.bmp", "Capture2_1205143015.bmp"}));
-
-    view.previews[2] = QImage(76, 9, QImage::Format_RGB32);
-    view.previews[4] = QImage(76, 9, QImage::Format_RGB32);
-    PatternSaveCommand(m);
-    EXPECT_EQ(files().filter(QStringLiteral("Capture")).size(), 5);
-}
-
 TEST_F(ImageFilesTest, PrintScreenWaitsThenSavesIntoTheScreenshotFolder) {
     settings.PayRecordFolder = folder.file(QStringLiteral("records/deep"));
     settings.ImageExtension = QStringLiteral(".jpg70");
@@ -106,17 +74,6 @@ TEST_F(ImageFilesTest, PrintScreenWaitsThenSavesIntoTheScreenshotFolder) {
     EXPECT_LT(start.msecsTo(platform.now()), 10100);
     EXPECT_EQ(platform.beeps, 1);
     EXPECT_EQ(view.logBox, QStringLiteral("\r\nプリントスクリーン実行\r\n\r\n"));
-}
-
-TEST_F(ImageFilesTest, RegionCaptureShowsAndSavesTheFiveRegionsOfTheFrontWindow) {
-    int shown = 0;
-    RegionCaptureAndSave(ctx, [&](int index, const QImage& picture) {
-        EXPECT_EQ(picture.size(),
-                  QSize(settings.CaptureRect[index].Width, settings.CaptureRect[index].Height));
-        ++shown;
-    });
-    EXPECT_EQ(shown, 5);
-    EXPECT_EQ(files().filter(QStringLiteral("Capture")).size(), 5);
 }
 
 }  // namespace bm::test

@@ -65,23 +65,6 @@ TEST_F(CaptureCycleTest, TickCapturesOnlyWhenDueAndOnlyDuringARun) {
     EXPECT_EQ(logMessages().count(QStringLiteral("CaptureImage0")), 3);
 }
 
-TEST_F(CaptureCycleTest, MissingWindowShowsThePopupOnceAndNotOverTheInputDialog) {
-    view.inputOpen = true;
-    CaptureImage(m);
-    EXPECT_EQ(view.popupShows, 0);
-
-    view.inputOpen = false;
-    CaptureImage(m);
-    CaptureImage(m);
-    EXPECT_EQ(view.popupShows, 1);
-    EXPECT_EQ(view.popupMessage, QStringLiteral("LaTale Clientが起動していません"));
-
-    openGame(FirstPositions);
-    CaptureImage(m);
-    EXPECT_FALSE(view.popupVisible);
-    EXPECT_FALSE(run.PopupShown);
-}
-
 TEST_F(CaptureCycleTest, BackgroundWindowRetriesIn15SecondsAndFeedsTheGraphEvery481Attempts) {
     openGame(FirstPositions);
     const WindowId other =
@@ -137,16 +120,6 @@ TEST_F(CaptureCycleTest, LayoutIsFoundAndLostAsTheStatusBarMoves) {
     EXPECT_EQ(run.LayoutMode, Layout::Undecided);
     EXPECT_EQ(run.ExpNow, Currency::fromInt(-1));
     EXPECT_EQ(run.MoneyNow, Currency::fromInt(-1));
-}
-
-TEST_F(CaptureCycleTest, DebugModeShowsTheFiveRegions) {
-    openGame(FirstPositions);
-    CaptureImage(m);
-    EXPECT_TRUE(view.previews[0].isNull());
-    run.DebugMode = true;
-    CaptureImage(m);
-    EXPECT_EQ(view.previews[0], paint(FirstPositions).copy(0, 0, 40, 11));
-    EXPECT_EQ(view.previews[4], paint(FirstPositions).copy(0, 80, 90, 9));
 }
 
 }  // namespace bm::test

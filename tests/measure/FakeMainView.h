@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QStringList>
-#include <array>
 #include <vector>
 
 #include "app/MainView.h"
@@ -20,13 +19,7 @@ public:
     int popupShows = 0;
     bool popupVisible = false;
     QString popupMessage;
-    bool inputOpen = false;
-    std::array<QImage, RegionCount> previews{};
     bool captureTimer = false;
-    bool runEnabled = true;
-    QString runCaption = QStringLiteral("開始");
-    bool stopEnabled = false;
-    bool suspendRed = false;
 
     void setRecognitionLabel(int, const QString&) override {}
     void appendLog(const QString& text) override { logBox += text; }
@@ -39,18 +32,14 @@ public:
     }
     void hidePopupMessage() override { popupVisible = false; }
     void resetPopupSize() override {}
-    bool inputDialogOpen() const override { return inputOpen; }
-    void setCapturePreview(int index, const QImage& picture) override { previews[index] = picture; }
-    QImage capturePreview(int index) const override { return previews[index]; }
+    bool inputDialogOpen() const override { return false; }
+    void setCapturePreview(int, const QImage&) override {}
+    QImage capturePreview(int) const override { return {}; }
     void setCaptureTimerEnabled(bool enabled) override { captureTimer = enabled; }
     bool captureTimerEnabled() const override { return captureTimer; }
     void setWatchTimer(int, bool) override {}
-    void setRunMenu(bool run, const QString& caption, bool stop) override {
-        runEnabled = run;
-        runCaption = caption;
-        stopEnabled = stop;
-    }
-    void setSuspendButtonRed(bool red) override { suspendRed = red; }
+    void setRunMenu(bool, const QString&, bool) override {}
+    void setSuspendButtonRed(bool) override {}
     void setTestButtonsEnabled(bool) override {}
     void setElapseLabel(const QString&) override {}
     void bringToFront() override {}

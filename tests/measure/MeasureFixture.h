@@ -39,7 +39,6 @@ protected:
     void startRun();
     void advanceSeconds(int seconds) { platform.advance(seconds * 1000LL); }
 
-    QString payRecordPath() const;
     QByteArray payRecord() const;
 
     FakeMainView view;

@@ -2,6 +2,7 @@
 
 #include "MeasureFixture.h"
 #include "app/Cp932.h"
+#include "measure/LoggingRun.h"
 #include "measure/MeasureStep.h"
 
 namespace bm::test {
@@ -115,11 +116,11 @@ TEST_F(MeasureStepTest, IdleIntervalsCountForNeitherRate) {
 TEST_F(MeasureStepTest, EachLevelGainedCountsAsAHundredPercent) {
     measure(50, 9950, 1000);
     advanceSeconds(600);
-    measure(51, 30, 1000);
-    EXPECT_EQ(run.ExpData[2].toString(), QStringLiteral("0.8"));
+    measure(51, 0, 1000);  // Exp 0.00 % right after a level-up is a complete reading
+    EXPECT_EQ(run.ExpData[2].toString(), QStringLiteral("0.5"));
     advanceSeconds(600);
     measure(53, 40, 1000);  // two more levels: still the same character
-    EXPECT_EQ(run.ExpData[2].toString(), QStringLiteral("200.1"));
+    EXPECT_EQ(run.ExpData[2].toString(), QStringLiteral("200.4"));
     EXPECT_EQ(reseeds, 0);
 }
 
@@ -155,10 +156,7 @@ TEST_F(MeasureStepTest, ANewRunIsBaselinedButKeepsTheMoneyReference) {
     advanceSeconds(600);
     measure(50, 1300, 2000);
 
-    run.LogStartStamp.clear();  // stop, as the Stop menu does
-    run.ExpData[1] = Currency();
-    run.ExpSeconds[1] = 0;
-    run.LvData[1] = 0;
+    ChangeLogging(m, LoggingMode::Stop);
     advanceSeconds(600);
     startRun();
     view.logBox.clear();

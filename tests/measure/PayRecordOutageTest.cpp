@@ -82,7 +82,7 @@ TEST_F(PayRecordOutage, TheRunsEndWritesKeptLinesOrPutsThemInTheDebugLog) {
     advanceSeconds(180);
     measure(50, 1100, 1000);
     mendFolder();
-    const QString path = payRecordPath();
+    const QString path = PayRecordPath(settings, run.LogStartStamp);
     ChangeLogging(m, LoggingMode::Stop);
     const QStringList lines =
         cp932::decode(TempFolder::readBytes(path)).split(QStringLiteral("\r\n"));
