@@ -32,14 +32,11 @@ TEST_F(BeepPatternTest, GroupsSoundTheirBeepsWithTheirPausesUpToTheFirstEmptyGro
     const std::vector<std::pair<std::array<int, 4>, std::vector<std::int64_t>>> rhythms = {
         {{1, 0, 0, 0}, {}},
         {{2, 0, 0, 0}, {50}},
-        {{3, 0, 0, 0}, {100}},
         {{7, 0, 0, 0}, {100}},  // anything above 3 sounds like 3
         {{1, 2, 1, 1}, {500, 50, 500, 500}},
         {{2, 1, 1, 2}, {50, 500, 500, 500, 50}},
         {{3, 3, 0, 0}, {100, 500, 100}},
-        {{2, 2, 2, 2}, {50, 500, 50, 500, 50, 500, 50}},
         {{2, 0, 3, 3}, {50}},
-        {{1, 1, 0, 2}, {500}},
     };
     for (const auto& [groups, nominal] : rhythms) {
         t.platform.beepTicks.clear();

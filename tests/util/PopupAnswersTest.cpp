@@ -19,11 +19,9 @@ TEST(PopupAnswer, AttemptsGetTheirOwnAnswers) {
     const std::vector<std::pair<int, QString>> rows = {
         {1, QStringLiteral("閉じないでください。")},
         {2, QStringLiteral("LaTale Clientを起動すれば勝手に閉じますよ")},
-        {19, QStringLiteral("ハードディスクフォーマット\r\n始めるよ！")},
         {59, QStringLiteral("ここからはさきほどの内容を早送りでお送りします")},
         {109, QStringLiteral("おしまい")},
         {110, QStringLiteral("ちょｗどんだけ暇ですかっ！？")},
-        {111, QStringLiteral("まじでおしまい")},
         {199, QStringLiteral("まじでおしまい")},
         {200, QStringLiteral(" っ 「キング・オブ・ひまじん」")},
     };
