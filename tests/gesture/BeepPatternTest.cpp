@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QTimer>
 #include <array>
 #include <vector>
 
@@ -60,15 +59,6 @@ TEST_F(BeepPatternTest, SilentAndWithoutWaitingWhenBeepingIsOffOrTheFirstGroupIs
     EXPECT_EQ(t.platform.beeps, 0);
     EXPECT_EQ(t.platform.tickCount(), before);
     EXPECT_EQ(t.platform.pumpCalls, 0);
-}
-
-TEST_F(BeepPatternTest, TimersKeepRunningBetweenTheBeeps) {
-    int ticks = 0;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
-    timer.start(0);
-    BeepPattern(t.ctx, 1, 1, 0, 0);
-    EXPECT_GT(ticks, 0);
 }
 
 }  // namespace

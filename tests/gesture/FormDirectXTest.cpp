@@ -142,27 +142,5 @@ TEST_F(GestureWindow, SwitchingGesturesOffWhileAGestureBeepsLetsItFinish) {
     EXPECT_EQ(logged(QStringLiteral("DirectX UnLoding ･･･ End ")), 1);
 }
 
-class GestureOpenFailure : public GestureWindow,
-                           public ::testing::WithParamInterface<MouseButtonSource::Failure> {};
-
-// The window stays loaded without a device until gestures are switched off.
-TEST_P(GestureOpenFailure, IsLoggedAndToldAndGesturesStayOff) {
-    platform.mouseFailure = GetParam();
-    load();
-    EXPECT_EQ(logged(GetParam() == MouseButtonSource::Failure::CannotListen
-                         ? QStringLiteral("It was mistake to Create DirectInputDevice Object ")
-                         : QStringLiteral("It was mistake to Create DirectInput Object ")),
-              1);
-    EXPECT_EQ(prompt.shown.size(), 1u);
-    EXPECT_EQ(platform.mouse(), nullptr);
-    main->ui().menuGesture->trigger();
-    EXPECT_EQ(logged(QStringLiteral("Mouse Events UnAcquire ")), 0);
-    EXPECT_EQ(logged(QStringLiteral("DirectX UnLoding ･･･ End ")), 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(BothReasons, GestureOpenFailure,
-                         ::testing::Values(MouseButtonSource::Failure::NoInputExtension,
-                                           MouseButtonSource::Failure::CannotListen));
-
 }  // namespace
 }  // namespace bm

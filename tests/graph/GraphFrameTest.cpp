@@ -50,22 +50,6 @@ protected:
 
 }  // namespace
 
-TEST_F(GraphFrameTest, ScaleMultipliesTheLargestRates) {
-    addSample(9.6, 950);
-    frame->GraphDataDisplay(0, 1.0f);
-    EXPECT_EQ(text("lblGraph_El0"), QStringLiteral("  20.0"));  // max 10 -> 20
-    EXPECT_EQ(text("lblGraph_Ml0"), QStringLiteral("1,000"));
-    frame->GraphDataDisplay(0, 0.5f);
-    EXPECT_EQ(text("lblGraph_El0"), QStringLiteral("   6.0"));
-    EXPECT_EQ(text("lblGraph_Ml0"), QStringLiteral("600"));
-
-    // An Exp rate of 1000 or more leaves the Exp axis without a top.
-    addSample(1500, 950);
-    frame->GraphDataDisplay(0, 1.0f);
-    EXPECT_FALSE(frame->plot()->curves().expShown);
-    EXPECT_TRUE(frame->plot()->curves().moneyShown);
-}
-
 TEST_F(GraphFrameTest, ScaleClicksStopAtTheirLimitsAndOnlyTheTopLabelsStretch) {
     const std::vector<std::tuple<const char*, int, float>> rows = {
         {"lblGraph_El0", 11, 2.0f}, {"lblGraph_Et", 9, 1.1f},  {"lblGraph_Mt", 9, 0.2f},

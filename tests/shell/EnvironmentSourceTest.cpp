@@ -90,14 +90,3 @@ TEST_F(EnvironmentSourceTest, MissingEssentialSourceGivesNoReportAtAll) {
         EXPECT_FALSE(ReadMachineEnvironment(source)) << uptime;
     }
 }
-
-TEST_F(EnvironmentSourceTest, MemoryStatusForTheClosingEntry) {
-    auto status = ReadMemoryStatus(source);
-    ASSERT_TRUE(status);
-    EXPECT_EQ(status->availablePhysicalKB, 8000000);
-    EXPECT_EQ(status->memoryLoad, 50);  // 8318412 of 16318412 kB in use
-    machine.write("proc/meminfo", "MemTotal: 1000 kB\nMemFree: 250 kB\n");
-    EXPECT_EQ(ReadMemoryStatus(source)->memoryLoad, 75);
-    machine.write("proc/meminfo", "MemFree: 250 kB\n");
-    EXPECT_FALSE(ReadMemoryStatus(source));
-}

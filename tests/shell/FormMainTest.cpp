@@ -87,14 +87,6 @@ TEST_F(FormMainTest, TheRunMenusFollowTheRunThroughSuspensionAndStop) {
     }
 }
 
-TEST_F(FormMainTest, AutoStartBeginsARunBeforeTheStartUpIsComplete) {
-    settings.AutoStart = true;
-    load();
-    EXPECT_EQ(menuState(), Running);
-    EXPECT_TRUE(inOrder(logMessages(), {QStringLiteral("Log AutoStart ･･･ "),
-                                        QStringLiteral("Program StartUp Complete ")}));
-}
-
 TEST_F(FormMainTest, ClosingWritesTheRunSummaryFirstAndEndsTheProgramOnce) {
     settings.GraphShow = true;
     load();
@@ -115,14 +107,6 @@ TEST_F(FormMainTest, ClosingWritesTheRunSummaryFirstAndEndsTheProgramOnce) {
     // A second close (the window manager's, after the menu's) runs nothing again.
     main->close();
     EXPECT_TRUE(newLogMessages().isEmpty());
-}
-
-TEST_F(FormMainTest, ClosingWithoutARunWritesNoSummary) {
-    load();
-    main->close();
-    EXPECT_TRUE(logMessages().contains(QStringLiteral("End of the Program ")));
-    EXPECT_FALSE(logMessages().contains(QStringLiteral("Measure Result Data Display Complete ")));
-    EXPECT_TRUE(logBox().isEmpty());
 }
 
 }  // namespace

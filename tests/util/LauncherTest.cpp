@@ -62,9 +62,6 @@ TEST_F(LauncherTest, ExecutableFilesStartDetachedAndOtherFilesAndAddressesGoToTh
     EXPECT_EQ(t.logMessages().mid(0, 2),
               (QStringList{QStringLiteral("Execution File Start ･･･  ") + program,
                            QStringLiteral("Execution File Finish ")}));
-    EXPECT_EQ(t.logMessages().mid(6),
-              (QStringList{QStringLiteral("Execution Url Start ･･･  ") + url,
-                           QStringLiteral("Execution Url Finish ")}));
     EXPECT_EQ(events.mid(0, 3), (QStringList{"busy", "wait 500", "default"}));
     EXPECT_EQ(events.size(), 12);
 }
