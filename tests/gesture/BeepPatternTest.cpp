@@ -51,15 +51,5 @@ TEST_F(BeepPatternTest, GroupsSoundTheirBeepsWithTheirPausesUpToTheFirstEmptyGro
     }
 }
 
-TEST_F(BeepPatternTest, SilentAndWithoutWaitingWhenBeepingIsOffOrTheFirstGroupIsEmpty) {
-    const std::uint32_t before = t.platform.tickCount();
-    BeepPattern(t.ctx, 0, 2, 2, 2);
-    t.settings.BeepOnCapture = false;
-    BeepPattern(t.ctx, 1, 2, 1, 1);
-    EXPECT_EQ(t.platform.beeps, 0);
-    EXPECT_EQ(t.platform.tickCount(), before);
-    EXPECT_EQ(t.platform.pumpCalls, 0);
-}
-
 }  // namespace
 }  // namespace bm

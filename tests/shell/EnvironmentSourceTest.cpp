@@ -13,12 +13,6 @@ namespace {
 
 const QDateTime Now(QDate(2024, 3, 15), QTime(12, 34, 56, 789), QTimeZone(9 * 3600));
 
-struct EnvironmentSourceTest : ::testing::Test {
-    test::TempFolder folder;
-    test::CannedMachine machine{folder.path()};
-    EnvironmentSource source{folder.path(), Now, QStringLiteral("fallback-arch")};
-};
-
 }  // namespace
 
 // The canned machine's figures are checked through the golden report; these
@@ -69,24 +63,27 @@ TEST(EnvironmentSource, FallsBackWhereTheMachineSaysLess) {
     }
 }
 
-TEST_F(EnvironmentSourceTest, MissingEssentialSourceGivesNoReportAtAll) {
-    for (const char* essential :
-         {"etc/os-release", "proc/sys/kernel/ostype", "proc/sys/kernel/osrelease",
-          "proc/sys/kernel/version", "proc/uptime", "proc/cpuinfo", "proc/meminfo"}) {
-        test::TempFolder other;
-        test::CannedMachine broken(other.path());
-        broken.remove(essential);
-        const EnvironmentSource where{other.path(), Now, {}};
-        EXPECT_FALSE(ReadMachineEnvironment(where)) << essential;
-        EXPECT_FALSE(EnvironmentReportJa(where)) << essential;
-        EXPECT_FALSE(EnvironmentReportEn(where)) << essential;
-    }
-    machine.write("proc/meminfo", "MemTotal: 100 kB\nMemFree: 50 kB\nSwapFree: 0 kB\n");
-    EXPECT_FALSE(ReadMachineEnvironment(source));
-    machine.write("proc/meminfo",
-                  "MemTotal: 100 kB\nMemFree: 50 kB\nSwapTotal: 0 kB\nSwapFree: 0 kB\n");
-    for (const char* uptime : {"soon\n", "-1 0\n", "1e300 0\n"}) {
-        machine.write("proc/uptime", uptime);
-        EXPECT_FALSE(ReadMachineEnvironment(source)) << uptime;
+// A missing essential file (an empty row) or a damaged one gives no report.
+TEST(EnvironmentSource, MissingOrDamagedEssentialSourceGivesNoReportAtAll) {
+    const std::vector<std::pair<const char*, QByteArray>> rows = {
+        {"etc/os-release", {}},
+        {"proc/sys/kernel/ostype", {}},
+        {"proc/sys/kernel/osrelease", {}},
+        {"proc/sys/kernel/version", {}},
+        {"proc/uptime", {}},
+        {"proc/cpuinfo", {}},
+        {"proc/meminfo", {}},
+        {"proc/meminfo", "MemTotal: 100 kB\nMemFree: 50 kB\nSwapFree: 0 kB\n"},
+        {"proc/uptime", "soon\n"},
+        {"proc/uptime", "-1 0\n"},
+        {"proc/uptime", "1e300 0\n"},
+    };
+    for (const auto& [file, content] : rows) {
+        test::TempFolder folder;
+        test::CannedMachine machine(folder.path());
+        content.isNull() ? machine.remove(file) : machine.write(file, content);
+        const EnvironmentSource where{folder.path(), Now, {}};
+        EXPECT_FALSE(ReadMachineEnvironment(where)) << file << content.constData();
+        EXPECT_FALSE(EnvironmentReportJa(where)) << file;
     }
 }

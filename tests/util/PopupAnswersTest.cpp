@@ -15,22 +15,6 @@ QStringList textsOf(const std::vector<PopupFrame>& frames) {
     return out;
 }
 
-TEST(PopupAnswer, AttemptsGetTheirOwnAnswers) {
-    const std::vector<std::pair<int, QString>> rows = {
-        {1, QStringLiteral("閉じないでください。")},
-        {2, QStringLiteral("LaTale Clientを起動すれば勝手に閉じますよ")},
-        {59, QStringLiteral("ここからはさきほどの内容を早送りでお送りします")},
-        {109, QStringLiteral("おしまい")},
-        {110, QStringLiteral("ちょｗどんだけ暇ですかっ！？")},
-        {199, QStringLiteral("まじでおしまい")},
-        {200, QStringLiteral(" っ 「キング・オブ・ひまじん」")},
-    };
-    for (const auto& [attempt, first] : rows) {
-        EXPECT_EQ(PopupAnswer(attempt, QStringLiteral("LaTale Client")).front().text, first)
-            << attempt;
-    }
-}
-
 TEST(PopupAnswer, EveryAnswerEndsWithAFrameWithoutItsOwnWait) {
     for (int c = 1; c <= 260; ++c) {
         const auto frames = PopupAnswer(c, QStringLiteral("LaTale Client"));
