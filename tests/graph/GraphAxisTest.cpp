@@ -99,11 +99,3 @@ TEST_F(GraphCurvesTest, VerticesAreRoundedAndClippedToTwiceTheHeight) {
     const auto d = curves(0, 1, 3);
     EXPECT_EQ(d.rateE[1], QPointF(45, 100));
 }
-
-TEST_F(GraphCurvesTest, SamplesPastTheBufferAreSkippedAndRecorded) {
-    data.setBufferSize(12);
-    const auto c = curves(5, 1);
-    EXPECT_EQ(c.rateE.size(), 7u);
-    EXPECT_EQ(c.aveM.size(), 7u);
-    EXPECT_EQ(trap.code, 9);
-}

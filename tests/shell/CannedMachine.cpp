@@ -17,8 +17,7 @@ QByteArray cpuBlock(int processor, int package, int stepping) {
            "\ncore id\t\t: " + QByteArray::number(processor % 2) + "\n\n";
 }
 
-}  // namespace
-
+// utmp records of the given types, 384 bytes each.
 QByteArray utmpRecords(std::initializer_list<short> types) {
     QByteArray bytes;
     for (short type : types) {
@@ -28,6 +27,8 @@ QByteArray utmpRecords(std::initializer_list<short> types) {
     }
     return bytes;
 }
+
+}  // namespace
 
 CannedMachine::CannedMachine(QString root) : root_(std::move(root)) {
     write("etc/os-release",

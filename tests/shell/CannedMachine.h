@@ -14,14 +14,11 @@ public:
 
     void write(const QString& relativePath, const QByteArray& content) const;
     void remove(const QString& relativePath) const;
-    void link(const QString& relativePath, const QString& target) const;
-    QString root() const { return root_; }
 
 private:
+    void link(const QString& relativePath, const QString& target) const;
+
     QString root_;
 };
-
-// utmp records of the given types, 384 bytes each.
-QByteArray utmpRecords(std::initializer_list<short> types);
 
 }  // namespace bm::test
