@@ -17,16 +17,14 @@ class LayoutTwin {
 public:
     explicit LayoutTwin(Settings settings) : settings_(std::move(settings)) {}
 
-    // A menu bar item of the main window ("ヘルプ"), by its caption. While a
-    // run is active the bar's 開始 reads ロギング, which moves the items after it.
+    // A menu bar item of the main window, by its caption. While a run is
+    // active the bar's 開始 reads ロギング, which moves the items after it.
     QPoint menuBarItem(const QString& caption, bool runActive) const;
     // A control of the options dialog, on its page (0..4); with an empty
     // name, the page's tab.
     QPoint optionsControl(const QString& name, int page, QSize client) const;
     // A control of the numeric input dialog asking with this prompt.
     QPoint inputControl(const QString& name, const QString& prompt, QSize client) const;
-    // A control of the version window.
-    QPoint versionControl(const QString& name, QSize client) const;
 
 private:
     Settings settings_;

@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -29,14 +28,12 @@ protected:
         ASSERT_TRUE(program.ready());
     }
 
-    // The stand-in starts at level 57, 12.34 % and 1,234,567 ELY.
     test::SimProcess sim{{QStringLiteral("--pos"), QStringLiteral("40,40")}};
     test::ProgramHarness program;
 };
 
 TEST_F(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
-    // Below the stand-in, so the main window never covers it; the graph
-    // drawn during the run.
+    // The graph drawn during the run.
     Settings s = program.autoRunSettings(240);
     s.GraphShow = true;
     ASSERT_TRUE(program.writeSettings(s));
@@ -51,9 +48,7 @@ TEST_F(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
          QStringLiteral("Program StartUp Complete ")}))
         << program.logText();
 
-    // The game must be in front for a capture to happen. The first capture
-    // (15 s after the start) takes the baseline and writes the header; new
-    // figures come before the second, a minute later.
+    // The game must be in front for a capture to happen.
     ASSERT_TRUE(program.activate(GameTitle));
     const QByteArray bytes = program.recordAfterChange(
         [&] { return sim.send(QStringLiteral("exp 15.00 money 1240000")); }, 90000);
@@ -75,12 +70,12 @@ TEST_F(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
 
     ASSERT_TRUE(program.close()) << program.output().toStdString();
     EXPECT_EQ(program.exitCode(), 0);
-    const QStringList log = program.logMessages();
-    EXPECT_TRUE(inOrder(log, {QStringLiteral("Closing Program ･･･ "),
-                              QStringLiteral("Measure Result Data Display Complete "),
-                              QStringLiteral("End of the Program ")}))
+    EXPECT_TRUE(
+        inOrder(program.logMessages(), {QStringLiteral("Closing Program ･･･ "),
+                                        QStringLiteral("Measure Result Data Display Complete "),
+                                        QStringLiteral("End of the Program ")}))
         << program.logText();
-    EXPECT_EQ(log.count(QStringLiteral("End of the Program ")), 1);
+    EXPECT_EQ(program.logMessages().count(QStringLiteral("End of the Program ")), 1);
 }
 
 // The clicks of a gesture, sent with xdotool: 'L' left, 'R' right, 'B' both
@@ -98,12 +93,11 @@ bool clickGesture(const QString& clicks) {
         }
         chain << QStringLiteral("sleep 0.12");
     }
-    return QProcess::execute(QStringLiteral("xdotool"),
-                             chain.join(QLatin1Char(' ')).split(QLatin1Char(' '))) == 0;
+    return test::ProgramHarness::xdotool(chain.join(QLatin1Char(' ')).split(QLatin1Char(' ')));
 }
 
 TEST_F(ProgramAgainstStandIn, GestureClicksOverTheGameSuspendCaptureShootAndResume) {
-    Settings s = program.autoRunSettings(300);  // below the stand-in, clear of the clicks
+    Settings s = program.autoRunSettings(300);  // clear of the clicks
     s.GestureEnabled = true;
     s.GestureWaitTime = 500;
     s.BeepOnCapture = false;
@@ -115,10 +109,8 @@ TEST_F(ProgramAgainstStandIn, GestureClicksOverTheGameSuspendCaptureShootAndResu
         << program.logText();
     // The game has the focus and the pointer while the user clicks.
     ASSERT_TRUE(program.activate(GameTitle));
-    ASSERT_EQ(QProcess::execute(
-                  QStringLiteral("xdotool"),
-                  {QStringLiteral("mousemove"), QStringLiteral("200"), QStringLiteral("110")}),
-              0);
+    ASSERT_TRUE(test::ProgramHarness::xdotool(
+        {QStringLiteral("mousemove"), QStringLiteral("200"), QStringLiteral("110")}));
 
     // Each gesture logs its message. While suspended the capture timer is
     // off: a capture then is the gesture's.

@@ -22,10 +22,6 @@ struct WineCase {
     bool wineDrawsTheFrame;
 };
 
-void PrintTo(const WineCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class WineE2eTest : public ::testing::TestWithParam<WineCase> {};
 
 // A click on the game window, as a player gives it the focus.
