@@ -39,15 +39,6 @@ TEST_F(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
     ASSERT_TRUE(program.writeSettings(s));
 
     ASSERT_TRUE(program.start()) << program.output().toStdString();
-    EXPECT_TRUE(inOrder(
-        program.logMessages(),
-        {QStringLiteral("Starting Program  ") + test::ProgramHarness::programTitle(),
-         QStringLiteral("Execute Folder : ") + program.programFolder(),
-         QStringLiteral("Result of System File Check : No Problem "),
-         QStringLiteral("Reading ConfigFile ･･･ End "), QStringLiteral("Log AutoStart ･･･ "),
-         QStringLiteral("Program StartUp Complete ")}))
-        << program.logText();
-
     // The game must be in front for a capture to happen.
     ASSERT_TRUE(program.activate(GameTitle));
     const QByteArray bytes = program.recordAfterChange(
@@ -143,11 +134,7 @@ TEST_F(ProgramAgainstStandIn, GestureClicksOverTheGameSuspendCaptureShootAndResu
     EXPECT_GE(shot.width(), 320);
     EXPECT_GE(shot.height(), 160);
 
-    ASSERT_TRUE(program.close()) << program.output().toStdString();
-    const QStringList end = program.logMessages();
-    const qsizetype unacquire = end.indexOf(QStringLiteral("Mouse Events UnAcquire "));
-    ASSERT_GE(unacquire, 0) << program.logText();
-    EXPECT_EQ(end.value(unacquire + 1), QStringLiteral("DirectX UnLoding ･･･ End "));
+    EXPECT_TRUE(program.close()) << program.output().toStdString();
 }
 
 }  // namespace

@@ -92,7 +92,8 @@ void ProgramHarness::kill() {
 
 bool ProgramHarness::close(int timeoutMs) {
     const WindowId window = mainWindow();
-    if (window == 0 || !sendClientMessage(window, "WM_PROTOCOLS", 0, 0)) {
+    // As the window manager's close button asks for it.
+    if (window == 0 || !sendClientMessage(window, "_NET_CLOSE_WINDOW", CurrentTime, 2)) {
         return false;
     }
     return process_.waitForFinished(timeoutMs);
@@ -234,18 +235,10 @@ bool ProgramHarness::sendClientMessage(WindowId window, const char* type, long d
     event.xclient.window = window;
     event.xclient.message_type = XInternAtom(display, type, False);
     event.xclient.format = 32;
-    Window target = DefaultRootWindow(display);
-    long mask = SubstructureRedirectMask | SubstructureNotifyMask;
-    if (QByteArray(type) == "WM_PROTOCOLS") {
-        // The close request goes to the window itself.
-        data0 = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-        data1 = CurrentTime;
-        target = window;
-        mask = NoEventMask;
-    }
     event.xclient.data.l[0] = data0;
     event.xclient.data.l[1] = data1;
-    const Status sent = XSendEvent(display, target, False, mask, &event);
+    const Status sent = XSendEvent(display, DefaultRootWindow(display), False,
+                                   SubstructureRedirectMask | SubstructureNotifyMask, &event);
     XFlush(display);
     return sent != 0;
 }

@@ -86,7 +86,6 @@ protected:
         settings.AutoStart = autoStart;
         settings.GestureEnabled = false;
         settings.BeepOnCapture = false;
-        settings.ImageExtension = QStringLiteral(".png");
         runActive = autoStart;
         ASSERT_TRUE(program.writeSettings(settings));
         ASSERT_TRUE(program.start()) << program.output().toStdString();
