@@ -20,8 +20,7 @@ namespace bm {
 namespace {
 
 constexpr int Rounds = 50;
-// Every tenth round runs long enough for the first capture of a measuring
-// run, which writes the pay record.
+// Every tenth round lasts until the first capture, which writes the pay record.
 constexpr int MeasuringEvery = 10;
 const QString GameTitle = QStringLiteral("LaTale Client");
 
@@ -135,10 +134,11 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
             QProcess clicks;
             clicks.start(
                 QStringLiteral("xdotool"),
-                {QStringLiteral("mousemove"), QStringLiteral("--window"), QString::number(options),
-                 QString::number(save.x()), QString::number(save.y()), QStringLiteral("click"),
-                 QStringLiteral("--repeat"), QStringLiteral("30"), QStringLiteral("--delay"),
-                 QStringLiteral("20"), QStringLiteral("1")});
+                QStringLiteral("mousemove --window %1 %2 %3 click --repeat 30 --delay 20 1")
+                    .arg(options)
+                    .arg(save.x())
+                    .arg(save.y())
+                    .split(u' '));
             ASSERT_TRUE(program.waitForLog(QStringLiteral("Click : Setting Save "), 10000));
             QThread::msleep(static_cast<unsigned long>(uniform(0, 600)));
             program.kill();
@@ -148,9 +148,7 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
         program.kill();
 
         const QByteArray settings = settingsBytes();
-        EXPECT_TRUE(settings == oldFile || settings == newFile)
-            << "TK2LConfig.ini is neither the old nor the new file (" << settings.size()
-            << " bytes)";
+        EXPECT_TRUE(settings == oldFile || settings == newFile) << "TK2LConfig.ini half-written";
         for (const QString& log :
              {QStringLiteral("debug.txt"), QStringLiteral("debugBackUp.txt")}) {
             EXPECT_TRUE(whole(test::TempFolder::readBytes(program.file(log)), false))
@@ -164,8 +162,6 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
             return;
         }
     }
-    // The pay-record check above saw files: at least one run got as far
-    // as its first capture.
     EXPECT_FALSE(program.payRecordFiles().isEmpty()) << "no measuring run wrote a pay record";
 }
 

@@ -8,11 +8,10 @@
 
 namespace bm::test {
 
-// Where the controls of the program's windows lie. The same windows are
-// built in this process (same code, fonts and style, off screen), given the
-// size the program's window has on the display, and asked where a control's
-// centre is in the window's client area. A click there is a user's click on
-// that control.
+// Where the controls of the program's windows lie: the same windows built
+// in this process (same code, fonts and style, off screen) at the size the
+// program's window has on the display give each control's centre in the
+// client area, where a user's click on it lands.
 class LayoutTwin {
 public:
     explicit LayoutTwin(Settings settings) : settings_(std::move(settings)) {}

@@ -74,7 +74,6 @@ bool ProgramHarness::start(int timeoutMs) {
 
 bool ProgramHarness::launch(int timeoutMs) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(extraEnvironment_);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("TMPDIR"), root_.filePath(QStringLiteral("tmp")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root_.filePath(QStringLiteral("runtime")));
@@ -204,9 +203,7 @@ bool ProgramHarness::xdotool(const QStringList& arguments) {
 
 bool ProgramHarness::keys(const QStringList& keys) {
     // A user's pause between keys: a menu opened by one is shown before the next.
-    return xdotool(
-        QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("150")} +
-        keys);
+    return xdotool(QStringLiteral("key --delay 150").split(u' ') + keys);
 }
 
 bool ProgramHarness::type(const QString& text) {
@@ -214,10 +211,11 @@ bool ProgramHarness::type(const QString& text) {
 }
 
 bool ProgramHarness::click(WindowId window, QPoint point) {
-    return xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"),
-                    QString::number(window), QString::number(point.x()), QString::number(point.y()),
-                    QStringLiteral("sleep"), QStringLiteral("0.15"), QStringLiteral("click"),
-                    QStringLiteral("1")});
+    return xdotool(QStringLiteral("mousemove --window %1 %2 %3 sleep 0.15 click 1")
+                       .arg(window)
+                       .arg(point.x())
+                       .arg(point.y())
+                       .split(u' '));
 }
 
 bool ProgramHarness::clickCloseBox(WindowId window) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QThread>
 #include <functional>
 
@@ -155,10 +154,7 @@ protected:
     }
 
     void run(const Step& step) {
-        SCOPED_TRACE((step.menu + QStringLiteral(" > ") + step.item + QStringLiteral(" (") +
-                      step.window + QStringLiteral(", ") + QLatin1String(closeName(step.close)) +
-                      QStringLiteral(")"))
-                         .toStdString());
+        SCOPED_TRACE((step.item + u' ' + QLatin1String(closeName(step.close))).toStdString());
         const qsizetype before = program.logMessages().size();
         inputPrompt = step.item == RandomOneTitle ? QStringLiteral("乱数の上限値を入力してください")
                                                   : QStringLiteral("乱数の個数を入力してください");
@@ -176,8 +172,8 @@ protected:
         expectLogSince(before, step.log);
     }
 
-    // The debug log has these lines, in order, after the first `before`
-    // ones, and the program still runs.
+    // The debug log has these lines in order after the first `before` ones,
+    // and the program still runs.
     void expectLogSince(qsizetype before, const QStringList& lines) {
         const auto since = [&] { return program.logMessages().mid(before); };
         test::eventually([&] { return inOrder(since(), lines); }, 20000);
@@ -373,9 +369,7 @@ TEST_F(WindowWalk, DuringAMeasuringRunAndEndFromTheMenu) {
 
     const qsizetype before = program.logMessages().size();
     openMenu(QStringLiteral("ファイル"), QStringLiteral("終了"), Open::Keys);
-    ASSERT_TRUE(program.waitForExit(30000))
-        << "the program did not end; its log since 終了:\n"
-        << program.logMessages().mid(before).join(u'\n').toStdString();
+    ASSERT_TRUE(program.waitForExit(30000)) << program.logText();
     EXPECT_EQ(program.exitCode(), 0) << program.output().toStdString();
     EXPECT_TRUE(
         inOrder(program.logMessages().mid(before),

@@ -30,9 +30,8 @@ bool clickGame(test::ProgramHarness& program) {
     return game != 0 && program.click(game, GameClickPoint);
 }
 
-// The real program beside the Win32 stand-in under Wine: the first capture
-// takes the baseline, new figures and a capture a minute later give the pay
-// record line, value for value.
+// The real program beside the Win32 stand-in under Wine: new figures give
+// the pay record line, value for value.
 TEST_P(WineE2eTest, MeasuresTheWin32StandIn) {
     const WineCase& c = GetParam();
     test::WineStandIn game(c.setup, {QStringLiteral("--pos"), QStringLiteral("40,40")});

@@ -111,8 +111,4 @@ bool WineStandIn::send(const QString& line, int timeoutMs) {
            waitForReport(reportFor(line), timeoutMs);
 }
 
-QString WineStandIn::output() {
-    return QString::fromLocal8Bit(process_.readAll());
-}
-
 }  // namespace bm::test
