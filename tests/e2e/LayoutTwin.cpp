@@ -14,7 +14,6 @@
 #include "settings/OptionsHost.h"
 #include "shell/FormMainUi.h"
 #include "support/TestContext.h"
-#include "util/FormVersion.h"
 
 namespace bm::test {
 
@@ -44,14 +43,10 @@ void layOut(QWidget& window, QSize client) {
     QApplication::processEvents();
 }
 
-// The centre of a named control in the window's coordinates; (-1, -1) when
-// the window has no such control.
+// The centre of a named control in the window; (-1, -1) when there is none.
 QPoint centreOf(QWidget& window, const QString& name) {
     auto* control = window.findChild<QWidget*>(name);
-    if (!control) {
-        return {-1, -1};
-    }
-    return control->mapTo(&window, control->rect().center());
+    return control ? control->mapTo(&window, control->rect().center()) : QPoint(-1, -1);
 }
 
 }  // namespace
@@ -79,9 +74,6 @@ QPoint LayoutTwin::optionsControl(const QString& name, int page, QSize client) c
     FormOption dialog(c.ctx, host, OptionServices{});
     layOut(dialog, client);
     auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("tabOption"));
-    if (!tabs || page < 0 || page >= tabs->count()) {
-        return {-1, -1};
-    }
     if (name.isEmpty()) {
         QTabBar* bar = tabs->tabBar();
         return bar->mapTo(&dialog, bar->tabRect(page).center());
@@ -99,14 +91,6 @@ QPoint LayoutTwin::inputControl(const QString& name, const QString& prompt, QSiz
     }
     layOut(dialog, client);
     return centreOf(dialog, name);
-}
-
-QPoint LayoutTwin::versionControl(const QString& name, QSize client) const {
-    TestContext<> c;
-    c.settings = settings_;
-    FormVersion window(c.ctx, LaunchHooks{});
-    layOut(window, client);
-    return centreOf(window, name);
 }
 
 }  // namespace bm::test

@@ -5,16 +5,12 @@
 #include <QThread>
 #include <functional>
 
-#include "platform/Platform.h"
-
 namespace bm::test {
 
-// How long a test waits for the stand-in, another process, to show what it
-// was told: its pixels reach the screen a moment after it reports a command.
-inline constexpr int PollMs = 5000;
-
-// Polls until `condition` holds; false when it still fails after timeoutMs.
-inline bool eventually(const std::function<bool()>& condition, int timeoutMs = PollMs) {
+// Polls until `condition` holds; false when it still fails after timeoutMs
+// (by default long enough for the stand-in, another process, to show what
+// it was told).
+inline bool eventually(const std::function<bool()>& condition, int timeoutMs = 5000) {
     const QDeadlineTimer deadline(timeoutMs);
     while (!condition()) {
         if (deadline.hasExpired()) {
@@ -23,14 +19,6 @@ inline bool eventually(const std::function<bool()>& condition, int timeoutMs = P
         QThread::msleep(20);
     }
     return true;
-}
-
-// The top-level window titled `title` once it has appeared; 0 when it did
-// not appear in time.
-inline WindowId waitForWindow(Platform& platform, const QString& title) {
-    WindowId id = 0;
-    eventually([&]() { return (id = platform.findWindowByTitle(title)) != 0; });
-    return id;
 }
 
 // True when the test runs under a window manager (BM_TEST_WM, set by

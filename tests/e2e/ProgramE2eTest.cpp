@@ -3,22 +3,18 @@
 #include <QDateTime>
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
 
 #include "ProgramHarness.h"
 #include "SimProcess.h"
 #include "app/Cp932.h"
-#include "support/TextLines.h"
 
 // The real program beside the stand-in, under a window manager as a user
 // runs it.
 
 namespace bm {
 namespace {
-
-using test::inOrder;
 
 const QString GameTitle = QStringLiteral("LaTale Client");
 
@@ -29,31 +25,18 @@ protected:
         ASSERT_TRUE(program.ready());
     }
 
-    // The stand-in starts at level 57, 12.34 % and 1,234,567 ELY.
     test::SimProcess sim{{QStringLiteral("--pos"), QStringLiteral("40,40")}};
     test::ProgramHarness program;
 };
 
 TEST_F(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
-    // Below the stand-in, so the main window never covers it; the graph
-    // drawn during the run.
+    // The graph drawn during the run.
     Settings s = program.autoRunSettings(240);
     s.GraphShow = true;
     ASSERT_TRUE(program.writeSettings(s));
 
     ASSERT_TRUE(program.start()) << program.output().toStdString();
-    EXPECT_TRUE(inOrder(
-        program.logMessages(),
-        {QStringLiteral("Starting Program  ") + test::ProgramHarness::programTitle(),
-         QStringLiteral("Execute Folder : ") + program.programFolder(),
-         QStringLiteral("Result of System File Check : No Problem "),
-         QStringLiteral("Reading ConfigFile ･･･ End "), QStringLiteral("Log AutoStart ･･･ "),
-         QStringLiteral("Program StartUp Complete ")}))
-        << program.logText();
-
-    // The game must be in front for a capture to happen. The first capture
-    // (15 s after the start) takes the baseline and writes the header; new
-    // figures come before the second, a minute later.
+    // The game must be in front for a capture to happen.
     ASSERT_TRUE(program.activate(GameTitle));
     const QByteArray bytes = program.recordAfterChange(
         [&] { return sim.send(QStringLiteral("exp 15.00 money 1240000")); }, 90000);
@@ -75,35 +58,24 @@ TEST_F(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
 
     ASSERT_TRUE(program.close()) << program.output().toStdString();
     EXPECT_EQ(program.exitCode(), 0);
-    const QStringList log = program.logMessages();
-    EXPECT_TRUE(inOrder(log, {QStringLiteral("Closing Program ･･･ "),
-                              QStringLiteral("Measure Result Data Display Complete "),
-                              QStringLiteral("End of the Program ")}))
-        << program.logText();
-    EXPECT_EQ(log.count(QStringLiteral("End of the Program ")), 1);
+    EXPECT_EQ(program.logMessages().count(QStringLiteral("End of the Program ")), 1);
 }
 
 // The clicks of a gesture, sent with xdotool: 'L' left, 'R' right, 'B' both
 // buttons pressed and released together; a short pause after each.
 bool clickGesture(const QString& clicks) {
-    QStringList chain;
+    QString chain;
     for (const QChar c : clicks) {
-        if (c == QLatin1Char('B')) {
-            chain << QStringLiteral(
-                "mousedown 1 sleep 0.02 mousedown 3 sleep 0.05 mouseup 1 "
-                "sleep 0.02 mouseup 3");
-        } else {
-            chain << (c == QLatin1Char('L') ? QStringLiteral("click 1")
-                                            : QStringLiteral("click 3"));
-        }
-        chain << QStringLiteral("sleep 0.12");
+        chain += c == u'B'   ? "mousedown 1 sleep 0.02 mousedown 3 sleep 0.05 mouseup 1 sleep 0.02 "
+                               "mouseup 3 sleep 0.12 "
+                 : c == u'L' ? "click 1 sleep 0.12 "
+                             : "click 3 sleep 0.12 ";
     }
-    return QProcess::execute(QStringLiteral("xdotool"),
-                             chain.join(QLatin1Char(' ')).split(QLatin1Char(' '))) == 0;
+    return test::ProgramHarness::xdotool(chain.trimmed().split(u' '));
 }
 
 TEST_F(ProgramAgainstStandIn, GestureClicksOverTheGameSuspendCaptureShootAndResume) {
-    Settings s = program.autoRunSettings(300);  // below the stand-in, clear of the clicks
+    Settings s = program.autoRunSettings(300);  // clear of the clicks
     s.GestureEnabled = true;
     s.GestureWaitTime = 500;
     s.BeepOnCapture = false;
@@ -115,10 +87,8 @@ TEST_F(ProgramAgainstStandIn, GestureClicksOverTheGameSuspendCaptureShootAndResu
         << program.logText();
     // The game has the focus and the pointer while the user clicks.
     ASSERT_TRUE(program.activate(GameTitle));
-    ASSERT_EQ(QProcess::execute(
-                  QStringLiteral("xdotool"),
-                  {QStringLiteral("mousemove"), QStringLiteral("200"), QStringLiteral("110")}),
-              0);
+    ASSERT_TRUE(test::ProgramHarness::xdotool(
+        {QStringLiteral("mousemove"), QStringLiteral("200"), QStringLiteral("110")}));
 
     // Each gesture logs its message. While suspended the capture timer is
     // off: a capture then is the gesture's.
@@ -151,11 +121,7 @@ TEST_F(ProgramAgainstStandIn, GestureClicksOverTheGameSuspendCaptureShootAndResu
     EXPECT_GE(shot.width(), 320);
     EXPECT_GE(shot.height(), 160);
 
-    ASSERT_TRUE(program.close()) << program.output().toStdString();
-    const QStringList end = program.logMessages();
-    const qsizetype unacquire = end.indexOf(QStringLiteral("Mouse Events UnAcquire "));
-    ASSERT_GE(unacquire, 0) << program.logText();
-    EXPECT_EQ(end.value(unacquire + 1), QStringLiteral("DirectX UnLoding ･･･ End "));
+    EXPECT_TRUE(program.close()) << program.output().toStdString();
 }
 
 }  // namespace

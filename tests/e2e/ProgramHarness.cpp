@@ -17,8 +17,6 @@ namespace bm::test {
 
 namespace {
 
-const QString StartupComplete = QStringLiteral("Program StartUp Complete ");
-
 bool copyFile(const QString& from, const QString& to) {
     return QFile::copy(from, to) &&
            QFile::setPermissions(to,
@@ -35,11 +33,8 @@ ProgramHarness::ProgramHarness()
              root.mkdir(QStringLiteral("tmp")) && root.mkdir(QStringLiteral("runtime")) &&
              QFile::setPermissions(root_.filePath(QStringLiteral("runtime")),
                                    QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (!ready_) {
-        return;
-    }
     const QString program = QStringLiteral(BM_PROGRAM_PATH);
-    ready_ = copyFile(program, file(QFileInfo(program).fileName()));
+    ready_ = ready_ && copyFile(program, file(QFileInfo(program).fileName()));
     const QDir docs(QStringLiteral(BM_HELP_DOCS_DIR));
     for (const QString& name : docs.entryList(QDir::Files)) {
         ready_ = ready_ && copyFile(docs.filePath(name), file(name));
@@ -55,12 +50,8 @@ QString ProgramHarness::programTitle() {
     return makeProgramTitle(DefaultVersionText);
 }
 
-Settings ProgramHarness::standInSettings() const {
-    return bm::standInSettings(programFolder());
-}
-
 Settings ProgramHarness::autoRunSettings(int windowTop) const {
-    Settings s = standInSettings();
+    Settings s = standInSettings(programFolder());
     s.CaptureInterval = 1;
     s.AutoStart = true;
     s.StartDelay = 0;
@@ -78,12 +69,11 @@ bool ProgramHarness::writeSettings(const Settings& settings) {
 }
 
 bool ProgramHarness::start(int timeoutMs) {
-    return launch(timeoutMs) && waitForLog(StartupComplete, timeoutMs);
+    return launch(timeoutMs) && waitForLog(QStringLiteral("Program StartUp Complete "), timeoutMs);
 }
 
 bool ProgramHarness::launch(int timeoutMs) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(extraEnvironment_);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("TMPDIR"), root_.filePath(QStringLiteral("tmp")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root_.filePath(QStringLiteral("runtime")));
@@ -101,7 +91,8 @@ void ProgramHarness::kill() {
 
 bool ProgramHarness::close(int timeoutMs) {
     const WindowId window = mainWindow();
-    if (window == 0 || !sendClientMessage(window, "WM_PROTOCOLS", 0, 0)) {
+    // As the window manager's close button asks for it.
+    if (window == 0 || !sendClientMessage(window, "_NET_CLOSE_WINDOW", CurrentTime, 2)) {
         return false;
     }
     return process_.waitForFinished(timeoutMs);
@@ -112,7 +103,6 @@ int ProgramHarness::exitCode() const {
 }
 
 bool ProgramHarness::waitForLog(const QString& message, int timeoutMs) {
-    // A program that has ended writes nothing more.
     eventually([&] { return !running() || logMessages().contains(message); }, timeoutMs);
     return logMessages().contains(message);
 }
@@ -138,7 +128,7 @@ QByteArray ProgramHarness::recordAfterChange(const std::function<bool()>& change
                     timeoutMs)) {
         return {};
     }
-    QThread::msleep(200);  // the line is written in one call; let it finish
+    QThread::msleep(200);  // a line is written in one call; let it finish
     return TempFolder::readBytes(record);
 }
 
@@ -193,21 +183,13 @@ QSize ProgramHarness::clientSize(WindowId window) {
 }
 
 bool ProgramHarness::activate(const QString& title) {
-    return activate(x_->findWindowByTitle(title));
+    return activate(shownWindow(title));
 }
 
 bool ProgramHarness::activate(WindowId window, int timeoutMs) {
-    if (window == 0) {
+    // As a pager asks for it, which window managers always grant.
+    if (window == 0 || !sendClientMessage(window, "_NET_ACTIVE_WINDOW", 2, CurrentTime)) {
         return false;
-    }
-    Display* display = x_->display();
-    if (!windowManagerRuns()) {
-        XRaiseWindow(display, window);
-        XSetInputFocus(display, window, RevertToParent, CurrentTime);
-        XFlush(display);
-    } else {
-        // As a pager asks for it, which window managers always grant.
-        sendClientMessage(window, "_NET_ACTIVE_WINDOW", 2, CurrentTime);
     }
     return eventually([&] { return x_->foregroundWindow() == window; }, timeoutMs);
 }
@@ -220,11 +202,8 @@ bool ProgramHarness::xdotool(const QStringList& arguments) {
 }
 
 bool ProgramHarness::keys(const QStringList& keys) {
-    // A pause between keys as a user's, so that a menu opened by one key is
-    // shown before the next one arrives.
-    return xdotool(
-        QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("150")} +
-        keys);
+    // A user's pause between keys: a menu opened by one is shown before the next.
+    return xdotool(QStringLiteral("key --delay 150").split(u' ') + keys);
 }
 
 bool ProgramHarness::type(const QString& text) {
@@ -232,15 +211,15 @@ bool ProgramHarness::type(const QString& text) {
 }
 
 bool ProgramHarness::click(WindowId window, QPoint point) {
-    return xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"),
-                    QString::number(window), QString::number(point.x()), QString::number(point.y()),
-                    QStringLiteral("sleep"), QStringLiteral("0.15"), QStringLiteral("click"),
-                    QStringLiteral("1")});
+    return xdotool(QStringLiteral("mousemove --window %1 %2 %3 sleep 0.15 click 1")
+                       .arg(window)
+                       .arg(point.x())
+                       .arg(point.y())
+                       .split(u' '));
 }
 
 bool ProgramHarness::clickCloseBox(WindowId window) {
-    // The frame's outer rectangle; openbox draws the close button at the
-    // right end of its title bar, about ten pixels in from the corner.
+    // About ten pixels in from the frame's top right corner.
     const std::optional<WindowRect> outer = x_->windowRect(window);
     return outer && xdotool({QStringLiteral("mousemove"), QString::number(outer->right - 10),
                              QString::number(outer->top + 10), QStringLiteral("sleep"),
@@ -254,18 +233,10 @@ bool ProgramHarness::sendClientMessage(WindowId window, const char* type, long d
     event.xclient.window = window;
     event.xclient.message_type = XInternAtom(display, type, False);
     event.xclient.format = 32;
-    Window target = DefaultRootWindow(display);
-    long mask = SubstructureRedirectMask | SubstructureNotifyMask;
-    if (QByteArray(type) == "WM_PROTOCOLS") {
-        // The close request goes to the window itself.
-        data0 = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-        data1 = CurrentTime;
-        target = window;
-        mask = NoEventMask;
-    }
     event.xclient.data.l[0] = data0;
     event.xclient.data.l[1] = data1;
-    const Status sent = XSendEvent(display, target, False, mask, &event);
+    const Status sent = XSendEvent(display, DefaultRootWindow(display), False,
+                                   SubstructureRedirectMask | SubstructureNotifyMask, &event);
     XFlush(display);
     return sent != 0;
 }

@@ -2,7 +2,6 @@
 
 #include <QPoint>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -22,13 +21,10 @@ class X11Platform;
 namespace bm::test {
 
 // Runs the real program as a user would: from a program folder of its own
-// (the executable with its help documents beside it) with a prepared
-// settings file, on the X display in DISPLAY, and gives it the user's
-// keyboard and mouse through xdotool (real input through the X server and
-// the window manager). The program is given its own temporary folder (a
-// sibling of the program folder, so it does not take its folder for a
-// temporary one) and its own runtime folder (so another running copy's
-// instance lock does not stop it).
+// (with its help documents) with a prepared settings file, on the display
+// in DISPLAY, with the user's keyboard and mouse through xdotool. Its own
+// temporary and runtime folders keep it from taking its folder for a
+// temporary one and from other copies' instance locks.
 class ProgramHarness {
 public:
     ProgramHarness();
@@ -36,89 +32,68 @@ public:
     ProgramHarness(const ProgramHarness&) = delete;
     ProgramHarness& operator=(const ProgramHarness&) = delete;
 
-    // False when the folders could not be made or the program not copied.
     bool ready() const { return ready_; }
     QString programFolder() const { return root_.filePath(QStringLiteral("program")); }
     QString file(const QString& relative) const { return programFolder() + u'/' + relative; }
 
-    // The settings the stand-in is measured with, records kept in the
-    // program folder; adjust them and pass them to writeSettings.
-    Settings standInSettings() const;
-    // Those settings for a measuring run that starts by itself: a capture a
-    // minute (the first 15 s after the start), a text pay record without
-    // month folders, no shots, no graph, and the main window at
+    // The stand-in's settings for a measuring run that starts by itself: a
+    // capture a minute (the first 15 s after the start), a text pay record
+    // without month folders, no shots, no graph, and the main window at
     // (10, windowTop), clear of the stand-in.
     Settings autoRunSettings(int windowTop) const;
     bool writeSettings(const Settings& settings);
 
-    // Starts the program; waits until it has logged "Program StartUp Complete ".
+    // Starts the program and waits until it has logged "Program StartUp
+    // Complete "; launch waits for the process alone.
     bool start(int timeoutMs = 20000);
-    // Starts the program without waiting for anything but the process.
     bool launch(int timeoutMs = 20000);
     // Ends the program at once (SIGKILL), as a crash or a power cut would.
     void kill();
-    // Adds a variable to the program's environment for the next start.
-    void setEnvironment(const QString& name, const QString& value) {
-        extraEnvironment_.insert(name, value);
-    }
     bool running() const { return process_.state() != QProcess::NotRunning; }
-    // Asks the main window to close the way the window manager's close
-    // button does, and waits for the program to end.
+    // Asks the main window to close and waits for the program to end.
     bool close(int timeoutMs = 20000);
-    // True while the process lives; notices an end that no event loop has
-    // reported yet (a crash between two checks).
+    // True while the process lives, also noticing an end not yet reported.
     bool alive() { return running() && !process_.waitForFinished(0); }
     bool waitForExit(int timeoutMs) { return process_.waitForFinished(timeoutMs); }
-    // The program's exit code once it has ended normally; -1 otherwise.
+    // -1 unless the program has ended normally.
     int exitCode() const;
-    // What the program wrote on its standard output and error, for failure messages.
     QString output() { return QString::fromLocal8Bit(process_.readAll()); }
 
     QStringList logMessages() const { return logMessagesIn(file(QStringLiteral("debug.txt"))); }
-    // Those messages a line each, for failure messages.
     std::string logText() const { return logMessages().join(u'\n').toStdString(); }
-    // Waits until the debug log holds `message` as a whole message.
     bool waitForLog(const QString& message, int timeoutMs);
-    // The pay record files below the program folder's log folder, by name.
+    // The pay record files in the program folder's log folder, by name.
     QStringList payRecordFiles() const;
     // A measuring run's pay record: once the first capture has written the
     // header, `changeFigures` takes the game from 57 / 12.34 % / 1,234,567
     // to 57 / 15.00 % / 1,240,000; then the record once the next capture has
     // written its line, or empty when either did not come in time.
     QByteArray recordAfterChange(const std::function<bool()>& changeFigures, int timeoutMs);
-    // The lines (without time stamp, with line end) the capture after that
-    // change may write, for every interval of `fromSeconds` to `toSeconds`
-    // after the first: the capture timer's steps decide the exact interval.
+    // The lines (without time stamp) the capture after that change may
+    // write, for every interval of `fromSeconds` to `toSeconds` after the
+    // first: the capture timer's steps decide the exact interval.
     static QStringList changedRecordLines(int fromSeconds, int toSeconds);
 
     static QString programTitle();
-    // The program's main window (by its caption), 0 when not shown.
     WindowId mainWindow();
-    // The top-level window with this title when it is on the screen, else 0.
+    // The top-level window with this title if it is on the screen, else 0.
     WindowId shownWindow(const QString& title);
-    // The top-level window with this title once it is shown; 0 after the
-    // timeout.
     WindowId waitForWindow(const QString& title, int timeoutMs = 15000);
     bool waitForNoWindow(const QString& title, int timeoutMs = 15000);
     // The size of the window's client area; empty when it is gone.
     QSize clientSize(WindowId window);
-    // Makes the window the active one, as a click on it would; waits until
-    // it is. False for window 0.
+    // Makes the window the active one and waits until it is.
     bool activate(WindowId window, int timeoutMs = 5000);
     bool activate(const QString& title);
     X11Platform& x11() { return *x_; }
 
-    // Runs one xdotool command line; true when it succeeded.
     static bool xdotool(const QStringList& arguments);
-    // Presses and releases keys one after the other ("alt", "Down",
-    // "Return", "alt+F4"), to the window that has the focus.
+    // Keys ("alt", "Down", "alt+F4") and text to the window with the focus.
     bool keys(const QStringList& keys);
-    // Types text into the control that has the focus.
     bool type(const QString& text);
     // A left click at a point of the window's client area.
     bool click(WindowId window, QPoint point);
-    // A left click on the close button of the window manager's title bar
-    // (openbox: the rightmost button).
+    // A left click on the close button of openbox's title bar.
     bool clickCloseBox(WindowId window);
 
 private:
@@ -127,7 +102,6 @@ private:
     QTemporaryDir root_;
     bool ready_ = false;
     QProcess process_;
-    QProcessEnvironment extraEnvironment_;
     std::unique_ptr<X11Platform> x_;
 };
 

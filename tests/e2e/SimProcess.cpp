@@ -16,13 +16,6 @@ SimProcess::SimProcess(const QStringList& arguments, int timeoutMs) {
     ready_ = process_.waitForStarted(timeoutMs) && waitForLine(QStringLiteral("ready"), timeoutMs);
 }
 
-SimProcess::~SimProcess() {
-    if (process_.state() != QProcess::NotRunning) {
-        process_.kill();
-        process_.waitForFinished(5000);
-    }
-}
-
 bool SimProcess::waitForLine(const QString& line, int timeoutMs) {
     const QByteArray wanted = line.toUtf8() + '\n';
     QDeadlineTimer deadline(timeoutMs);
@@ -43,18 +36,7 @@ bool SimProcess::waitForLine(const QString& line, int timeoutMs) {
 bool SimProcess::send(const QString& line, int timeoutMs) {
     process_.write(line.toUtf8() + '\n');
     process_.waitForBytesWritten(timeoutMs);
-    const QString trimmed = line.trimmed();
-    const bool closing = trimmed.endsWith(QLatin1String("close"));
-    return waitForLine(closing ? QStringLiteral("closing") : QStringLiteral("applied ") + trimmed,
-                       timeoutMs);
-}
-
-bool SimProcess::waitForExit(int timeoutMs) {
-    return process_.state() == QProcess::NotRunning || process_.waitForFinished(timeoutMs);
-}
-
-QString SimProcess::errors() {
-    return QString::fromUtf8(process_.readAllStandardError());
+    return waitForLine(reportFor(line), timeoutMs);
 }
 
 }  // namespace bm::test

@@ -6,27 +6,30 @@
 
 namespace bm::test {
 
+// What a stand-in reports once it has carried out a script line.
+inline QString reportFor(const QString& line) {
+    const QString trimmed = line.trimmed();
+    return trimmed.endsWith(QLatin1String("close")) ? QStringLiteral("closing")
+                                                    : QStringLiteral("applied ") + trimmed;
+}
+
 // The status-bar stand-in (statusbar-sim) run by a test on the display in
-// DISPLAY. Commands go to its standard input; it answers on its standard
-// output, which this class reads.
+// DISPLAY, killed with this object. Commands go to its standard input; it
+// answers on its standard output, which this class reads.
 class SimProcess {
 public:
     // Starts the stand-in with `arguments` and waits until its window has
     // been painted. Check ready() afterwards.
     explicit SimProcess(const QStringList& arguments = {}, int timeoutMs = 10000);
-    ~SimProcess();
-    SimProcess(const SimProcess&) = delete;
-    SimProcess& operator=(const SimProcess&) = delete;
 
     bool ready() const { return ready_; }
-    // Sends one script line and waits until the stand-in reports it done
-    // ("applied <line>", or "closing" for close). The pixels may reach the
-    // screen a moment later.
+    // Sends one script line and waits until the stand-in reports it done.
+    // The pixels may reach the screen a moment later.
     bool send(const QString& line, int timeoutMs = 5000);
-    // Waits for the process to end (after "close").
-    bool waitForExit(int timeoutMs = 5000);
-    // What the stand-in wrote on standard error, for failure messages.
-    QString errors();
+    bool waitForExit(int timeoutMs = 5000) {
+        return process_.state() == QProcess::NotRunning || process_.waitForFinished(timeoutMs);
+    }
+    QString errors() { return QString::fromUtf8(process_.readAllStandardError()); }
 
 private:
     bool waitForLine(const QString& line, int timeoutMs);

@@ -22,10 +22,6 @@ struct WineCase {
     bool wineDrawsTheFrame;
 };
 
-void PrintTo(const WineCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class WineE2eTest : public ::testing::TestWithParam<WineCase> {};
 
 // A click on the game window, as a player gives it the focus.
@@ -34,9 +30,8 @@ bool clickGame(test::ProgramHarness& program) {
     return game != 0 && program.click(game, GameClickPoint);
 }
 
-// The real program beside the Win32 stand-in under Wine: the first capture
-// takes the baseline, new figures and a capture a minute later give the pay
-// record line, value for value.
+// The real program beside the Win32 stand-in under Wine: new figures give
+// the pay record line, value for value.
 TEST_P(WineE2eTest, MeasuresTheWin32StandIn) {
     const WineCase& c = GetParam();
     test::WineStandIn game(c.setup, {QStringLiteral("--pos"), QStringLiteral("40,40")});

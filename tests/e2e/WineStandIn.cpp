@@ -5,12 +5,11 @@
 #include <QProcessEnvironment>
 #include <QThread>
 
+#include "SimProcess.h"
+
 namespace bm::test {
 
 namespace {
-
-constexpr char DesktopName[] = "Brindlemark";
-constexpr char DesktopSize[] = "800x600";
 
 // Wine sees the Unix file system as drive Z:.
 QString windowsPath(const QString& path) {
@@ -65,9 +64,9 @@ WineStandIn::WineStandIn(const WineSetup& setup, const QStringList& arguments, i
                         QStringLiteral("--report"), windowsPath(report)};
     command += arguments;
     if (setup.virtualDesktop) {
-        command.prepend(QStringLiteral("/desktop=%1,%2")
-                            .arg(QLatin1String(DesktopName), QLatin1String(DesktopSize)));
-        command.prepend(QStringLiteral("explorer"));
+        command = QStringList{QStringLiteral("explorer"),
+                              QStringLiteral("/desktop=Brindlemark,800x600")} +
+                  command;
     }
     process_.setProcessEnvironment(wineEnvironment());
     process_.setProcessChannelMode(QProcess::MergedChannels);
@@ -80,10 +79,8 @@ WineStandIn::~WineStandIn() {
     // Everything of the prefix goes: the stand-in, Wine's desktop process
     // and the wineserver, so that the next test starts afresh.
     QProcess::execute(QStringLiteral("wineserver"), {QStringLiteral("-k")});
-    if (process_.state() != QProcess::NotRunning) {
-        process_.kill();
-        process_.waitForFinished(5000);
-    }
+    process_.kill();
+    process_.waitForFinished(5000);
     QProcess::execute(QStringLiteral("wineserver"), {QStringLiteral("-w")});
 }
 
@@ -109,17 +106,9 @@ bool WineStandIn::waitForReport(const QString& line, int timeoutMs) {
 }
 
 bool WineStandIn::send(const QString& line, int timeoutMs) {
-    const QString trimmed = line.trimmed();
-    if (!append(folder_.filePath(QStringLiteral("schedule.txt")), trimmed.toUtf8() + '\n')) {
-        return false;
-    }
-    const bool closing = trimmed.endsWith(QLatin1String("close"));
-    return waitForReport(closing ? QStringLiteral("closing") : QStringLiteral("applied ") + trimmed,
-                         timeoutMs);
-}
-
-QString WineStandIn::output() {
-    return QString::fromLocal8Bit(process_.readAll());
+    return append(folder_.filePath(QStringLiteral("schedule.txt")),
+                  line.trimmed().toUtf8() + '\n') &&
+           waitForReport(reportFor(line), timeoutMs);
 }
 
 }  // namespace bm::test

@@ -33,8 +33,7 @@ public:
     bool ready() const { return ready_; }
     // Appends one schedule line and waits until the stand-in reports it done.
     bool send(const QString& line, int timeoutMs = 15000);
-    // What Wine and the stand-in wrote, for failure messages.
-    QString output();
+    QString output() { return QString::fromLocal8Bit(process_.readAll()); }
 
 private:
     bool waitForReport(const QString& line, int timeoutMs);
