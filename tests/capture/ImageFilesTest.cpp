@@ -5,7 +5,6 @@
 
 #include "../measure/MeasureFixture.h"
 #include "capture/ImageFiles.h"
-#include "capture/ScreenshotCommands.h"
 
 namespace bm::test {
 
@@ -19,9 +18,7 @@ protected:
         window = platform.addWindow(QStringLiteral("front"), client, {30, 40}, {3, 20});
         platform.setForeground(window);
     }
-    QStringList files(const QString& sub = QString()) const {
-        return QDir(folder.path() + sub).entryList(QDir::Files, QDir::Name);
-    }
+    QStringList files() const { return QDir(folder.path()).entryList(QDir::Files, QDir::Name); }
     WindowId window = 0;
 };
 
@@ -59,21 +56,6 @@ TEST_F(ImageFilesTest, OtherKeysAndNoPictureWriteNothing) {
     EXPECT_EQ(SavePictureAsPng(QImage(), folder.file(QStringLiteral("x.png"))), 13);
     EXPECT_EQ(SavePictureAsJpeg(QImage(), folder.file(QStringLiteral("x.jpg")), 90), 13);
     EXPECT_TRUE(files().isEmpty());
-}
-
-TEST_F(ImageFilesTest, PrintScreenWaitsThenSavesIntoTheScreenshotFolder) {
-    settings.PayRecordFolder = folder.file(QStringLiteral("records/deep"));
-    settings.ImageExtension = QStringLiteral(".jpg70");
-    settings.BeepOnCapture = true;
-    const QDateTime start = platform.now();
-    PrintScreenCommand(m);
-    const QString stamp = platform.now().toString(QStringLiteral("_yyyyMMddHHmmss"));
-    EXPECT_EQ(files(QStringLiteral("/records/deep/ss")),
-              QStringList{QStringLiteral("PrtScr") + stamp + QStringLiteral(".jpg")});
-    EXPECT_GE(start.msecsTo(platform.now()), 10000);
-    EXPECT_LT(start.msecsTo(platform.now()), 10100);
-    EXPECT_EQ(platform.beeps, 1);
-    EXPECT_EQ(view.logBox, QStringLiteral("\r\nプリントスクリーン実行\r\n\r\n"));
 }
 
 }  // namespace bm::test

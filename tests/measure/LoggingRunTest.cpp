@@ -52,19 +52,6 @@ TEST_F(LoggingRunTest, StartLaunchesBothApplicationsWithTheDelayBetween) {
     EXPECT_EQ(state(), Running);
 }
 
-// What a stop keeps of the references is tested with the measurement step.
-TEST_F(LoggingRunTest, StopEndsTheRunAndHidesThePopup) {
-    ChangeLogging(m, LoggingMode::Start);
-    view.popupVisible = run.PopupShown = true;
-
-    ChangeLogging(m, LoggingMode::Stop);
-    EXPECT_EQ(state(), Stopped);
-    EXPECT_FALSE(view.popupVisible);
-
-    ChangeLogging(m, static_cast<LoggingMode>(1234));  // unknown modes do nothing
-    EXPECT_EQ(state(), Stopped);
-}
-
 TEST_F(LoggingRunTest, SuspensionFollowsTheStateTable) {
     ChangeSuspend(m, 0);  // nothing to suspend while stopped
     EXPECT_EQ(state(), Stopped);

@@ -37,17 +37,6 @@ TEST(RunStats, LastHourStartsAtTheFirstCaptureInsideTheWindow) {
     EXPECT_DOUBLE_EQ(*stats.sinceStart().money, 4000.0);
 }
 
-TEST(RunStats, ShortRunUsesEverythingAndOneCaptureKnowsNoRate) {
-    RunStats stats = statsOf({at(0, 50, 10, 100)});
-    EXPECT_FALSE(stats.lastHour().expPercent);
-    EXPECT_FALSE(stats.secondsToLevel(Start));
-    EXPECT_EQ(runtext::timeToLevel(stats, Start), QStringLiteral("次Lvまで --"));
-
-    stats.addAccepted(at(20, 50, 12, 100), false);
-    EXPECT_DOUBLE_EQ(*stats.lastHour().expPercent, 6.0);
-    EXPECT_FALSE(stats.lastHour().money);  // money never moved: no measured time
-}
-
 TEST(RunStats, LevelUpCountsAHundredPercentAndIdleTimeIsDropped) {
     // 98 % -> Lv up 1 % in 30 minutes: 3 % gained. Then an idle hour (nothing
     // moves) that counts for neither rate, then 2 % in 30 minutes.
@@ -61,26 +50,7 @@ TEST(RunStats, LevelUpCountsAHundredPercentAndIdleTimeIsDropped) {
     // 97 % left at 4 %/h: 24 h 15 min at the last capture, counting down.
     EXPECT_EQ(*stats.secondsToLevel(Start.addSecs(120 * 60)), (24 * 60 + 15) * 60);
     EXPECT_EQ(*stats.secondsToLevel(Start.addSecs(125 * 60)), (24 * 60 + 10) * 60);
-    EXPECT_EQ(runtext::timeToLevel(stats, Start.addSecs(125 * 60)),
-              QStringLiteral("次Lvまで 24時間10分"));
     EXPECT_EQ(*stats.secondsToLevel(Start.addDays(5)), 0);
-}
-
-TEST(RunStats, BaselineRestartsGainsButKeepsReadCounts) {
-    RunStats stats = statsOf({at(0, 50, 10, 0), at(10, 50, 20, 100)});
-    stats.countAttempt(false);
-    stats.countAttempt(true);
-    stats.addAccepted(at(20, 30, 5, 7), true);  // another character
-    EXPECT_EQ(stats.expGain(), Currency());
-    EXPECT_EQ(stats.first().lv, 30);
-    EXPECT_EQ(runtext::readHealth(stats), QStringLiteral("認識 75% (3/4)"));
-    stats.reset();
-    EXPECT_EQ(runtext::readHealth(stats), QStringLiteral("認識 -- (0/0)"));
-    // Truncated, so only all reads show a hundred.
-    for (int i = 0; i < 200; ++i) {
-        stats.countAttempt(i != 0);
-    }
-    EXPECT_EQ(runtext::readHealth(stats), QStringLiteral("認識 99% (199/200)"));
 }
 
 TEST(RunFiguresText, SummaryLine) {
