@@ -32,8 +32,6 @@ TEST_F(ProgramPathsFixture, APortableFolderKeepsEverythingBesideTheProgram) {
         const ProgramPaths p = ProgramPaths::forExecutableFolder(exe, user);
         EXPECT_EQ(p.writeFolder, exe) << relative.toStdString();
         EXPECT_TRUE(p.installedDocumentFolder.isEmpty());
-        EXPECT_EQ(p.helpDocument(QStringLiteral("ReadMeL.txt")),
-                  exe + QStringLiteral("/ReadMeL.txt"));
     }
     EXPECT_FALSE(QFile::exists(user));
 }
