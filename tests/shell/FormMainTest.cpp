@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -11,9 +12,23 @@ namespace {
 using test::FormMainFixture;
 using test::inOrder;
 
+// The run menus and the capture timer, as the user sees them.
+const QString Idle = QStringLiteral("開始 on, stop off, timer off");
+const QString Running = QStringLiteral("ロギング off, stop on, timer on");
+const QString Suspended = QStringLiteral("ロギング off, stop on, timer off");
+
 class FormMainTest : public FormMainFixture {
 protected:
     QAction* action(const char* name) const { return child<QAction>(name); }
+    QString menuState() const {
+        const auto onOff = [](bool on) {
+            return on ? QStringLiteral("on") : QStringLiteral("off");
+        };
+        return QStringLiteral("%1 %2, stop %3, timer %4")
+            .arg(action("menuRun")->text(), onOff(action("menuRun")->isEnabled()),
+                 onOff(action("menuStop")->isEnabled()),
+                 onOff(child<QTimer>("timCaptureInterval")->isActive()));
+    }
     QString logBox() const { return child<QPlainTextEdit>("txtLog")->toPlainText(); }
     QRect stored() const {
         return QRect(settings.WindowLeft, settings.WindowTop, settings.WindowWidth,
@@ -51,6 +66,25 @@ TEST_F(FormMainTest, TheRememberedRectangleIsAppliedWithinTheScreenAndStoredOnEv
     const QSize screen = main->screen()->availableGeometry().size();
     EXPECT_LE(main->width(), screen.width());
     EXPECT_LE(main->height(), screen.height());
+}
+
+TEST_F(FormMainTest, TheRunMenusFollowTheRunThroughSuspensionAndStop) {
+    load();
+    EXPECT_EQ(menuState(), Idle);
+    auto* suspend = child<QPushButton>("cmdTempStop");
+    const std::vector<std::tuple<std::function<void()>, QString, bool, const char*>> steps = {
+        {[&] { action("menuRun")->trigger(); }, Running, false, "Loging ManualStart ･･･ "},
+        {[&] { suspend->click(); }, Suspended, true, "Suspend Mode On "},
+        {[&] { suspend->click(); }, Running, false, "Suspend Mode Off "},
+        {[&] { action("menuStop")->trigger(); }, Idle, false, "Loging Stop ･･･ End "},
+    };
+    for (const auto& [act, state, suspended, message] : steps) {
+        act();
+        EXPECT_EQ(menuState(), state) << message;
+        EXPECT_EQ(run.SuspendMode, suspended) << message;
+        EXPECT_TRUE(newLogMessages().contains(QString::fromUtf8(message))) << message;
+        EXPECT_EQ(run.LogStartStamp.isEmpty(), state == Idle) << message;
+    }
 }
 
 TEST_F(FormMainTest, ClosingWritesTheRunSummaryFirstAndEndsTheProgramOnce) {
