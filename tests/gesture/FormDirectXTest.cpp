@@ -81,23 +81,6 @@ TEST_F(GestureWindow, SuspendAndResumeAreOneWaySwitchesThatAlwaysConfirm) {
     EXPECT_TRUE(run.GestureSequence.isEmpty());
 }
 
-TEST_F(GestureWindow, WatchGesturesSwitchTheSettingAndTheWatchTimer) {
-    settings.ShotCheckEnabled = false;
-    settings.ShotCheckInterval = 1500;
-    load();
-    QTimer* watch = main->ui().timDoHLInterval;
-    clicks(QStringLiteral("RLLL"));
-    EXPECT_TRUE(settings.ShotCheckEnabled);
-    EXPECT_TRUE(watch->isActive());
-    EXPECT_EQ(watch->interval(), 1500);
-    EXPECT_EQ(logBoxCount(gesture(u"自動撮影 監視開始")), 1);
-
-    clicks(QStringLiteral("RLLR"));
-    EXPECT_FALSE(settings.ShotCheckEnabled);
-    EXPECT_FALSE(watch->isActive());
-    EXPECT_EQ(logBoxCount(gesture(u"自動撮影 監視終了")), 1);
-}
-
 TEST_F(GestureWindow, CaptureNowOnlyDuringARun) {
     // The game runs but is not in front: the capture starts and is put off.
     platform.addWindow(DefaultSearchWindowName, QImage(200, 100, QImage::Format_RGB32));

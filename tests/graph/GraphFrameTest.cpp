@@ -50,40 +50,6 @@ protected:
 
 }  // namespace
 
-TEST_F(GraphFrameTest, ScaleClicksStopAtTheirLimitsAndOnlyTheTopLabelsStretch) {
-    const std::vector<std::tuple<const char*, int, float>> rows = {
-        {"lblGraph_El0", 11, 2.0f}, {"lblGraph_Et", 9, 1.1f},  {"lblGraph_Mt", 9, 0.2f},
-        {"lblGraph_Ml0", 1, 0.3f},  {"lblGraph_El1", 1, 0.3f}, {"lblGraph_Ml3", 1, 0.3f},
-    };
-    for (const auto& [name, clicks, scale] : rows) {
-        for (int i = 0; i < clicks; ++i) {
-            click(name);
-        }
-        EXPECT_FLOAT_EQ(t.run.GraphScale, scale) << name;
-    }
-    // The labels show the new scale at once.
-    addSample(10, 100);
-    click("lblGraph_El0");  // 0.4 x 10 = 4 -> 6
-    EXPECT_EQ(text("lblGraph_El0"), QStringLiteral("   6.0"));
-}
-
-TEST_F(GraphFrameTest, TimeClicksMoveTheViewWithinTheBuffer) {
-    std::vector<int> offsets;
-    for (int i = 0; i < 6; ++i) {
-        click("lblGraph_Tl1");
-        offsets.push_back(t.run.GraphOffset);
-    }
-    EXPECT_EQ(offsets, (std::vector<int>{60, 120, 180, 240, 271, 271}));
-    EXPECT_EQ(plotted(), 240u);  // the oldest visible sample is the 511th
-    click("lblGraph_Tl0");
-    EXPECT_EQ(t.run.GraphOffset, 211);
-    t.run.GraphOffset = 30;
-    click("lblGraph_Tl0");
-    EXPECT_EQ(t.run.GraphOffset, 0);
-    EXPECT_EQ(logged("Click : Graph Old View "), 6);
-    EXPECT_EQ(logged("Click : Graph New View "), 2);
-}
-
 TEST_F(GraphFrameTest, WithoutABufferTheLabelsFallBackAndBothDrawingsAreTrapped) {
     frame->setGraphData(nullptr);
     frame->GraphDataDisplay(0, 1.0f);

@@ -4,7 +4,8 @@
 #include <numeric>
 #include <set>
 
-#include "support/TestContext.h"
+#include <QStringList>
+
 #include "util/RandomTools.h"
 
 namespace bm {
@@ -63,38 +64,6 @@ TEST(RandomSequence, RowsOfTenHoldAPermutationOfTheRange) {
 
     // A lower bound above 1 draws only from its own range.
     EXPECT_EQ(rowsOf(RandomSequence(generator, 7, 3, 10, 4), 3, 7).size(), 1);
-}
-
-std::vector<int> draws(RandomGenerator& generator) {
-    std::vector<int> out;
-    for (int i = 0; i < 8; ++i) {
-        out.push_back(RandomInt(generator, 1000000, 0));
-    }
-    return out;
-}
-
-// Same clocks, same sequence; each step of the clocks (a millisecond, a day,
-// also at midnight, the first second) another sequence.
-TEST(SeedRandom, FollowsTheClocksIncludingTheFirstSecondOfADay) {
-    FakePlatform platform;
-    RandomGenerator a;
-    RandomGenerator b;
-    const std::vector<std::function<void()>> clocks = {
-        [&] { platform.setTick(123456); },
-        [&] { platform.setTick(123457); },
-        [&] { platform.setNow(QDateTime(QDate(2026, 12, 6), QTime(0, 0, 0))); },
-        [&] { platform.setNow(QDateTime(QDate(2026, 12, 7), QTime(0, 0, 0))); },
-    };
-    std::vector<std::vector<int>> seen;
-    for (const auto& change : clocks) {
-        change();
-        SeedRandom(a, platform);
-        SeedRandom(b, platform);
-        const std::vector<int> sequence = draws(a);
-        EXPECT_EQ(draws(b), sequence);
-        EXPECT_EQ(std::count(seen.begin(), seen.end(), sequence), 0) << seen.size();
-        seen.push_back(sequence);
-    }
 }
 
 }  // namespace
