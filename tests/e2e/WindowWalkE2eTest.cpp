@@ -215,8 +215,6 @@ protected:
         return {
             // menu  item                              open         window           close            log
             {help,  version,                           Open::Keys,  VersionTitle,    Close::Escape,   versionLog},
-            {help,  version,                           Open::Mouse, VersionTitle,    Close::CloseBox, versionLog},
-            {help,  version,                           Open::Keys,  VersionTitle,    Close::CloseKey, versionLog},
             {help,  QStringLiteral("実行環境調査"),     Open::Mouse, {},              Close::None,     {}},
             {tools, RandomOneTitle,                     Open::Mouse, RandomOneTitle,  Close::Ok,       oneLog, typeNumber(QStringLiteral("5"))},
             {tools, RandomOneTitle,                     Open::Keys,  RandomOneTitle,  Close::Escape,   oneLog},
@@ -296,7 +294,6 @@ protected:
         }
         clickOption(options, {}, 0);
         chooser(options, QStringLiteral("cmdSaveFolder"), folderTitle, Close::Escape);
-        chooser(options, QStringLiteral("cmdSaveFolder"), folderTitle, Close::CloseBox);
         clickOption(options, {}, 2);
         // The file chooser takes a typed path: the program beside its settings.
         chooser(options, QStringLiteral("cmdStartUp0"), fileTitle, Close::Ok, [&] {
