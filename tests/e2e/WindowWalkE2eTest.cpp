@@ -234,7 +234,6 @@ protected:
             {config, option,                            Open::Keys,  OptionsTitle,    Close::Ok,       optionLog, options},
             {config, option,                            Open::Mouse, OptionsTitle,    Close::Escape,   optionLog},
             {config, option,                            Open::Mouse, OptionsTitle,    Close::CloseBox, optionLog},
-            {config, option,                            Open::Mouse, OptionsTitle,    Close::CloseKey, optionLog},
         };
         // clang-format on
     }
@@ -300,7 +299,6 @@ protected:
             ASSERT_TRUE(program.type(programFile));
             ASSERT_TRUE(program.keys({QStringLiteral("Return")}));
         });
-        chooser(options, QStringLiteral("cmdStartUp0"), fileTitle, Close::CloseKey);
 
         // Save: the number entered and the program chosen reach the file.
         clickOption(options, {}, 0);
