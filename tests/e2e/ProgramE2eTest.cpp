@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QImage>
-#include <QRegularExpression>
 #include <QThread>
 
 #include "ProgramHarness.h"
@@ -41,11 +40,7 @@ TEST_F(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
     const QByteArray bytes = program.recordAfterChange(
         [&] { return sim.send(QStringLiteral("exp 15.00 money 1240000")); }, 90000);
     ASSERT_FALSE(bytes.isEmpty()) << program.logText();
-    const QStringList files = program.payRecordFiles();
-    ASSERT_EQ(files.size(), 1);
-    EXPECT_TRUE(
-        QRegularExpression(QStringLiteral("^給与明細\\d{12}\\.txt$")).match(files[0]).hasMatch())
-        << files[0].toStdString();
+    ASSERT_EQ(program.payRecordFiles().size(), 1);
     const QByteArray header = cp932::encode(QStringLiteral(
         " 月日 時刻      Lv         Exp             ELY         獲得Exp           獲得ELY     "
         "経過(分)   Exp時給(%)     ELY時給(k) \r\n"));
@@ -113,9 +108,6 @@ TEST_F(ProgramAgainstStandIn, GestureClicksOverTheGameSuspendCaptureShootAndResu
     const QStringList shots =
         QDir(program.file(QStringLiteral("ss"))).entryList(QDir::Files, QDir::Name);
     ASSERT_EQ(shots.size(), 1) << shots.join(QLatin1Char(' ')).toStdString();
-    EXPECT_TRUE(
-        QRegularExpression(QStringLiteral("^PrtScr_\\d{14}\\.png$")).match(shots[0]).hasMatch())
-        << shots[0].toStdString();
     // A picture of the game in front: its 320 x 160 client area at least.
     const QImage shot(program.file(QStringLiteral("ss/") + shots[0]));
     EXPECT_GE(shot.width(), 320);

@@ -215,8 +215,6 @@ protected:
         return {
             // menu  item                              open         window           close            log
             {help,  version,                           Open::Keys,  VersionTitle,    Close::Escape,   versionLog},
-            {help,  version,                           Open::Mouse, VersionTitle,    Close::CloseBox, versionLog},
-            {help,  version,                           Open::Keys,  VersionTitle,    Close::CloseKey, versionLog},
             {help,  QStringLiteral("実行環境調査"),     Open::Mouse, {},              Close::None,     {}},
             {tools, RandomOneTitle,                     Open::Mouse, RandomOneTitle,  Close::Ok,       oneLog, typeNumber(QStringLiteral("5"))},
             {tools, RandomOneTitle,                     Open::Keys,  RandomOneTitle,  Close::Escape,   oneLog},
@@ -236,7 +234,6 @@ protected:
             {config, option,                            Open::Keys,  OptionsTitle,    Close::Ok,       optionLog, options},
             {config, option,                            Open::Mouse, OptionsTitle,    Close::Escape,   optionLog},
             {config, option,                            Open::Mouse, OptionsTitle,    Close::CloseBox, optionLog},
-            {config, option,                            Open::Mouse, OptionsTitle,    Close::CloseKey, optionLog},
         };
         // clang-format on
     }
@@ -296,14 +293,12 @@ protected:
         }
         clickOption(options, {}, 0);
         chooser(options, QStringLiteral("cmdSaveFolder"), folderTitle, Close::Escape);
-        chooser(options, QStringLiteral("cmdSaveFolder"), folderTitle, Close::CloseBox);
         clickOption(options, {}, 2);
         // The file chooser takes a typed path: the program beside its settings.
         chooser(options, QStringLiteral("cmdStartUp0"), fileTitle, Close::Ok, [&] {
             ASSERT_TRUE(program.type(programFile));
             ASSERT_TRUE(program.keys({QStringLiteral("Return")}));
         });
-        chooser(options, QStringLiteral("cmdStartUp0"), fileTitle, Close::CloseKey);
 
         // Save: the number entered and the program chosen reach the file.
         clickOption(options, {}, 0);
