@@ -50,23 +50,18 @@ QString startOther(QProcess& other, const QString& lockPath) {
 
 }  // namespace
 
-TEST(InstanceLock, SecondProcessIsRefusedWhileTheFirstRuns) {
+TEST(InstanceLock, OneHolderAtATimeAndAKilledHoldersLockIsTakenOver) {
     ASSERT_FALSE(childRole);
     bm::test::TempFolder folder;
     const QString path = folder.file(QStringLiteral("instance.lock"));
-
-    bm::InstanceLock first(path);
-    ASSERT_TRUE(first.tryLock());
-    EXPECT_TRUE(first.tryLock());  // asking again keeps it
-
-    QProcess other;
-    EXPECT_EQ(startOther(other, path), QStringLiteral("LOCK:refused"));
-    other.waitForFinished(10000);
-}
-
-TEST(InstanceLock, LockOfAKilledProcessIsTakenOver) {
-    bm::test::TempFolder folder;
-    const QString path = folder.file(QStringLiteral("instance.lock"));
+    {
+        bm::InstanceLock first(path);
+        ASSERT_TRUE(first.tryLock());
+        EXPECT_TRUE(first.tryLock());  // asking again keeps it
+        QProcess refused;
+        EXPECT_EQ(startOther(refused, path), QStringLiteral("LOCK:refused"));
+        refused.waitForFinished(10000);
+    }
 
     QProcess other;
     ASSERT_EQ(startOther(other, path), QStringLiteral("LOCK:held"));
