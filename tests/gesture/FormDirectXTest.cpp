@@ -26,14 +26,9 @@ protected:
         platform.setNow(QDateTime(QDate(2026, 12, 5), QTime(14, 30, 0)));
     }
 
-    // Clicks in quick succession: 'L' left, 'R' right, 'B' both buttons
-    // together; '.' is a pause longer than the gesture wait time.
+    // Clicks in quick succession: 'L' left, 'R' right, 'B' both buttons together.
     void clicks(const QString& pattern) {
         for (const QChar c : pattern) {
-            if (c == QLatin1Char('.')) {
-                platform.advance(settings.GestureWaitTime + 100);
-                continue;
-            }
             FakeMouseButtons* mouse = platform.mouse();
             ASSERT_NE(mouse, nullptr);
             if (c == QLatin1Char('B')) {
