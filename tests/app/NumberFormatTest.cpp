@@ -19,7 +19,6 @@ TEST(NumberFormat, FixedAndGroupedLayouts) {
     EXPECT_EQ(fmt::grouped(Currency::fromDouble(7.5)), QStringLiteral("8"));
     EXPECT_EQ(fmt::grouped(Currency()), QStringLiteral("0"));
     EXPECT_EQ(fmt::percent(Currency::fromDouble(12.34)), QStringLiteral("12.34 ％"));
-    EXPECT_EQ(fmt::percent(Currency()), QStringLiteral("0.00 ％"));
     EXPECT_EQ(fmt::axisDecimal(Currency::fromInt(1)), QStringLiteral("   1.0"));
     EXPECT_EQ(fmt::axisDecimal(Currency::fromDouble(0.75)), QStringLiteral("   0.75"));
     EXPECT_EQ(fmt::rightAligned(QStringLiteral("7"), 5), QStringLiteral("    7"));
@@ -43,22 +42,18 @@ TEST(NumberFormat, EndsOfTheCurrencyRange) {
 TEST(NumberFormat, LeadingNumberReading) {
     EXPECT_DOUBLE_EQ(fmt::leadingNumber(QStringLiteral("12.34 ％")), 12.34);
     EXPECT_DOUBLE_EQ(fmt::leadingNumber(QStringLiteral(" 1 2 3abc")), 123);
-    EXPECT_DOUBLE_EQ(fmt::leadingNumber(QStringLiteral("1E3")), 1000);
     EXPECT_DOUBLE_EQ(fmt::leadingNumber(QStringLiteral("2e-1x")), 0.2);
     EXPECT_DOUBLE_EQ(fmt::leadingNumber(QStringLiteral("5E")), 5);
     EXPECT_DOUBLE_EQ(fmt::leadingNumber(QStringLiteral("-.5")), -0.5);
     EXPECT_DOUBLE_EQ(fmt::leadingNumber(QString()), 0);
     EXPECT_DOUBLE_EQ(fmt::leadingNumber(QStringLiteral("abc")), 0);
-    EXPECT_DOUBLE_EQ(fmt::leadingNumber(QStringLiteral("-")), 0);
 }
 
 TEST(FormatColumn, WidthCountsCp932Bytes) {
     EXPECT_EQ(bm::FormatColumn(12345, 11, 1, 0, false), QStringLiteral("    12,345 "));
     EXPECT_EQ(bm::FormatColumn(12345, 11, 1, 0, true), QStringLiteral("     12345 "));
-    EXPECT_EQ(bm::FormatColumn(0, 6, 1, 0, false), QStringLiteral("    0 "));
     EXPECT_EQ(bm::FormatColumn(3.5, 8, 1, 2, true), QStringLiteral("   3.50 "));
     EXPECT_EQ(bm::FormatColumn(true, 8, 1, 0, true), QStringLiteral("   True "));
-    EXPECT_EQ(bm::FormatColumn(-2048, 8, 1, 0, true), QStringLiteral("  -2048 "));
     EXPECT_EQ(bm::FormatColumn(1234567, 8, 1, 0, true), QStringLiteral(" 1234567 "));
     // "12.34 ％" is 7 characters but 8 bytes: the column is still 11 bytes.
     const QString col = bm::FormatColumn(QStringLiteral("12.34 ％"), 11, 1, 0, false);

@@ -10,11 +10,6 @@ using bm::WaitMilliseconds;
 
 namespace {
 
-// Milliseconds the fake counter moved, across a wrap.
-std::uint32_t elapsedSince(FakePlatform& p, std::uint32_t start) {
-    return p.tickCount() - start;
-}
-
 // A platform whose event pump returns early, as when input arrives before
 // the timeout: each pump lets at most `step` milliseconds pass.
 class EarlyWakePlatform : public FakePlatform {
@@ -38,18 +33,17 @@ TEST(WaitMilliseconds, LastsOneMillisecondMoreThanAskedAndAtLeastOne) {
         FakePlatform p;
         const std::uint32_t start = p.tickCount();
         WaitMilliseconds(p, ms);
-        EXPECT_EQ(elapsedSince(p, start), lasts) << ms;
+        EXPECT_EQ(p.tickCount() - start, lasts) << ms;
     }
 }
 
-// The pump returns early, as when input arrives, and the counter wraps.
 TEST(WaitMilliseconds, EndsOnTimeAcrossTheCounterWrap) {
     for (std::uint32_t before : {1u, 4u, 19u, 20u}) {
         EarlyWakePlatform p(2);
         p.setTick(0u - before);  // `before` ms short of the wrap
         const std::uint32_t start = p.tickCount();
         WaitMilliseconds(p, 20);
-        const std::uint32_t elapsed = elapsedSince(p, start);
+        const std::uint32_t elapsed = p.tickCount() - start;  // across the wrap
         EXPECT_GE(elapsed, 21u) << before;
         EXPECT_LE(elapsed, 24u) << before;
     }
@@ -57,7 +51,6 @@ TEST(WaitMilliseconds, EndsOnTimeAcrossTheCounterWrap) {
 
 TEST(SecondsToMilliseconds, HoldsAtTheLongest32BitWaitInsteadOfWrapping) {
     using bm::SecondsToMilliseconds;
-    EXPECT_EQ(SecondsToMilliseconds(300), 300000);
     EXPECT_EQ(SecondsToMilliseconds(2147483), 2147483000);
     EXPECT_EQ(SecondsToMilliseconds(2147484), 2147483647);
     EXPECT_EQ(SecondsToMilliseconds(-5), -5000);

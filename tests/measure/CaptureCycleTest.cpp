@@ -2,6 +2,7 @@
 
 #include "MeasureFixture.h"
 #include "measure/CaptureCycle.h"
+#include "measure/CaptureNoticeRules.h"
 
 namespace bm::test {
 
@@ -9,11 +10,7 @@ namespace {
 
 class CaptureCycleTest : public MeasureFixture {
 protected:
-    CaptureCycleTest() {
-        settings.GraphShow = true;
-        settings.PayRecordMonthly = false;
-        startRun();
-    }
+    CaptureCycleTest() { startRun(); }
     // Runs timer ticks every 10 seconds for `seconds`; returns the capture times.
     QStringList tickFor(int seconds) {
         QStringList captures;
@@ -31,8 +28,6 @@ protected:
 
 const StatusBar FirstPositions{QStringLiteral("57"), QStringLiteral("12.34"),
                                QStringLiteral("123456"), false};
-const StatusBar SecondPositions{QStringLiteral("57"), QStringLiteral("12.34"),
-                                QStringLiteral("123456"), true};
 
 }  // namespace
 
@@ -44,7 +39,6 @@ TEST_F(CaptureCycleTest, ReadsTheStatusBarAndMeasures) {
     EXPECT_EQ(run.MoneyNow, Currency::fromInt(123456));
     EXPECT_EQ(run.LayoutMode, Layout::Regions1And2);
     EXPECT_EQ(run.NextCaptureTime, platform.now().addSecs(180));
-    EXPECT_EQ(view.panel.lblStartLv, QStringLiteral("57"));
     EXPECT_FALSE(run.CaptureBusy);
 
     run.Closing = true;  // closing stops captures
@@ -85,41 +79,60 @@ TEST_F(CaptureCycleTest, BackgroundWindowRetriesIn15SecondsAndFeedsTheGraphEvery
         CaptureImage(m);
     }
     EXPECT_EQ(graph.samples.size(), 1u);
-
-    platform.setForeground(game);
-    CaptureImage(m);
-    EXPECT_EQ(run.BackgroundCount, 0);
-    EXPECT_EQ(run.LvNow, 57);
 }
 
 TEST_F(CaptureCycleTest, LayoutIsFoundAndLostAsTheStatusBarMoves) {
-    openGame(StatusBar{QStringLiteral("57"), std::nullopt, QStringLiteral("500"), true});
-    CaptureImage(m);
-    EXPECT_EQ(run.LayoutMode, Layout::Regions3And4);  // money in region 4, Exp nowhere
+    const auto bar = [](bool exp, bool money, bool second) {
+        return StatusBar{QStringLiteral("57"),
+                         exp ? std::optional(QStringLiteral("1.00")) : std::nullopt,
+                         money ? std::optional(QStringLiteral("500")) : std::nullopt, second};
+    };
+    const struct {
+        StatusBar bar;
+        bool undecidedBefore;
+        Layout expected;
+        const char* why;
+    } steps[] = {
+        {bar(false, true, true), false, Layout::Regions3And4, "money in region 4, Exp nowhere"},
+        {bar(true, false, true), false, Layout::Regions3And4, "one value alone keeps the layout"},
+        {bar(true, true, false), false, Layout::Undecided, "neither read where the layout says"},
+        {bar(true, true, false), false, Layout::Regions1And2, "read in regions 1 and 2"},
+        {bar(true, false, true), true, Layout::Regions3And4, "Exp in region 3 decides too"},
+        {bar(false, false, false), true, Layout::Undecided, "nothing read"},
+    };
+    openGame({});
+    for (const auto& step : steps) {
+        show(step.bar);
+        if (step.undecidedBefore) {
+            run.LayoutMode = Layout::Undecided;
+        }
+        CaptureImage(m);
+        EXPECT_EQ(run.LayoutMode, step.expected) << step.why;
+    }
     EXPECT_EQ(run.ExpNow, Currency::fromInt(-1));
-
-    show(StatusBar{QStringLiteral("57"), QStringLiteral("1.00"), std::nullopt, true});
-    CaptureImage(m);
-    EXPECT_EQ(run.LayoutMode, Layout::Regions3And4);  // one value alone keeps the layout
     EXPECT_EQ(run.MoneyNow, Currency::fromInt(-1));
+}
 
-    show(FirstPositions);
+TEST_F(CaptureCycleTest, CoveredRegionsAreNotAFailedReadAndAreLoggedOncePerRun) {
+    openGame(StatusBar{std::nullopt, QStringLiteral("12.34"), QStringLiteral("123456")});
+    // Over region 0 (the level) of the game's client area at (204, 124).
+    const WindowId cover = platform.addWindow(QStringLiteral("Chat"),
+                                              QImage(30, 30, QImage::Format_RGB32), {210, 120});
     CaptureImage(m);
-    EXPECT_EQ(run.LayoutMode, Layout::Undecided);  // neither read where the layout says
     CaptureImage(m);
-    EXPECT_EQ(run.LayoutMode, Layout::Regions1And2);
+    EXPECT_FALSE(view.logBox.contains(QStringLiteral("認識失敗")));
+    EXPECT_EQ(logMessages().count(QStringLiteral("Capture Region Covered By Another Window ")), 1);
+    EXPECT_EQ(view.popupMessage, CoveredRegionsPopup);
+    EXPECT_EQ(run.NextCaptureTime, platform.now().addSecs(15));
 
-    show(StatusBar{QStringLiteral("57"), QStringLiteral("1.00"), std::nullopt, true});
-    run.LayoutMode = Layout::Undecided;
+    // Uncovered, or covered only where the readings succeeded (region 1,
+    // Exp), the failure is an ordinary one and the notice goes.
+    platform.removeWindow(cover);
+    platform.addWindow(QStringLiteral("Chat"), QImage(30, 10, QImage::Format_RGB32), {210, 140});
     CaptureImage(m);
-    EXPECT_EQ(run.LayoutMode, Layout::Regions3And4);  // Exp in region 3 decides too
-
-    show(StatusBar{QStringLiteral("57"), std::nullopt, std::nullopt, false});
-    run.LayoutMode = Layout::Undecided;
-    CaptureImage(m);
-    EXPECT_EQ(run.LayoutMode, Layout::Undecided);
-    EXPECT_EQ(run.ExpNow, Currency::fromInt(-1));
-    EXPECT_EQ(run.MoneyNow, Currency::fromInt(-1));
+    EXPECT_FALSE(view.popupVisible);
+    EXPECT_TRUE(view.logBox.contains(QStringLiteral("認識失敗  Lv NG")));
+    EXPECT_EQ(view.popupShows, 1);
 }
 
 }  // namespace bm::test

@@ -109,10 +109,9 @@ void expectSameReading(const QString& text, const Case& c, int regionWidth) {
     const GlyphMatcher::Hit hit = matcher.findFirstDigit(text);
     const DigitReading got =
         ReadDigits(text, matcher, (static_cast<std::int64_t>(regionWidth) - c.glyphColumns) * 4);
-    ASSERT_EQ(hit.offset, expectedHit.offset) << text.toStdString();
-    ASSERT_EQ(hit.glyph, expectedHit.glyph) << text.toStdString();
-    ASSERT_EQ(got.outcome, expected.outcome) << text.toStdString() << " width " << regionWidth;
-    ASSERT_EQ(got.digits, expected.digits) << text.toStdString() << " width " << regionWidth;
+    ASSERT_EQ(std::tuple(hit.offset, hit.glyph, got.outcome, got.digits),
+              std::tuple(expectedHit.offset, expectedHit.glyph, expected.outcome, expected.digits))
+        << text.toStdString() << " width " << regionWidth;
 }
 
 }  // namespace

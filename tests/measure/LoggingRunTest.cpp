@@ -10,21 +10,9 @@ namespace bm::test {
 
 namespace {
 
-const QString Header =
-    QStringLiteral(" 月日 時刻    Lv    獲得Exp        獲得ELY   経過    Exp時給     ELY時給 \r\n");
-
 class LoggingRunTest : public MeasureFixture {
 protected:
-    LoggingRunTest() {
-        for (int i = 0; i < 2; ++i) {
-            settings.AutoRunPath[i] = folder.file(QStringLiteral("app%1.txt").arg(i + 1));
-            TempFolder::writeBytes(settings.AutoRunPath[i], "x");
-        }
-        settings.AutoRunEnabled = {false, false};
-        settings.AutoRun2Delay = 5;
-        settings.StartDelay = 0;
-    }
-    QStringList launched() const { return platform.started + platform.opened; }
+    LoggingRunTest() { settings.StartDelay = 0; }
 
     // Run active, capture timer, suspended.
     using State = std::tuple<bool, bool, bool>;
@@ -39,16 +27,22 @@ protected:
 }  // namespace
 
 TEST_F(LoggingRunTest, StartLaunchesBothApplicationsWithTheDelayBetween) {
+    for (int i = 0; i < 2; ++i) {
+        settings.AutoRunPath[i] = folder.file(QStringLiteral("app%1.txt").arg(i + 1));
+        TempFolder::writeBytes(settings.AutoRunPath[i], "x");
+    }
     settings.AutoRunEnabled = {true, true};
+    settings.AutoRun2Delay = 5;
     const QDateTime started = platform.now();
     ChangeLogging(m, LoggingMode::Start);
 
-    EXPECT_EQ(launched(), (QStringList{settings.AutoRunPath[0], settings.AutoRunPath[1]}));
+    EXPECT_EQ(platform.started + platform.opened,
+              (QStringList{settings.AutoRunPath[0], settings.AutoRunPath[1]}));
     // 0.5 s after each launch, 5 s between them.
     EXPECT_GE(started.msecsTo(platform.now()), 6000);
     EXPECT_LT(started.msecsTo(platform.now()), 6100);
     EXPECT_NEAR(platform.now().msecsTo(run.NextCaptureTime), 15000, 10);
-    EXPECT_EQ(view.logBox, Header);
+    EXPECT_EQ(view.logBox, LogBoxHeader);
     EXPECT_EQ(state(), Running);
 }
 

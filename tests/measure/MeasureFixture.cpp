@@ -47,6 +47,7 @@ MeasureFixture::MeasureFixture() : m{ctx, view, &graph, [this] { ++reseeds; }} {
     applyCaptureDefaults(settings, false, false);
     applyExtensionDefaults(settings, false);
     settings.PayRecordFolder = folder.path();
+    settings.PayRecordMonthly = false;
     settings.CaptureInterval = 3;
     settings.LagCancelTime = 0;
     settings.CaptureRect[0] = {0, 0, 40, 11};

@@ -11,6 +11,10 @@
 
 namespace bm::test {
 
+// The column header the log box shows when a run or a character starts.
+inline const QString LogBoxHeader =
+    QStringLiteral(" 月日 時刻    Lv    獲得Exp        獲得ELY   経過    Exp時給     ELY時給 \r\n");
+
 // What the game's status bar shows; an empty optional draws nothing there.
 struct StatusBar {
     std::optional<QString> lv;

@@ -4,20 +4,15 @@
 #include "app/Cp932.h"
 #include "measure/LoggingRun.h"
 #include "measure/MeasureStep.h"
+#include "records/PayRecord.h"
 
 namespace bm::test {
 
 namespace {
 
-const QString Header =
-    QStringLiteral(" 月日 時刻    Lv    獲得Exp        獲得ELY   経過    Exp時給     ELY時給 ");
-
 class MeasureStepTest : public MeasureFixture {
 protected:
     MeasureStepTest() {
-        settings.PayRecordCsv = false;
-        settings.PayRecordMonthly = false;
-        settings.GraphShow = true;
         settings.GraphAverageCount = 5;
         startRun();
     }
@@ -57,40 +52,28 @@ TEST_F(MeasureStepTest, FirstAcceptedCaptureIsABaselineWithAHeaderInTheRecordFil
     measure(50, 1234, 1000);
 
     EXPECT_EQ(view.logBox, QStringLiteral("12/05 14:30   50   12.34 ％          1,000 \r\n"));
-    EXPECT_EQ(payRecord(), cp932::encode(QStringLiteral(
-                               " 月日 時刻      Lv         Exp             ELY         獲得Exp  "
-                               "         獲得ELY     経過(分)   Exp時給(%)     ELY時給(k) \r\n")));
+    EXPECT_EQ(payRecord(), cp932::encode(PayRecordHeader(false) + QStringLiteral("\r\n")));
     EXPECT_EQ(view.panel.lblStartExp, QStringLiteral("12.34 ％"));
     EXPECT_TRUE(graph.samples.empty());
 }
 
-TEST_F(MeasureStepTest, ExpGainInTenMinutesGivesItsHourlyRateAndARecordLine) {
+// Money is counted in thousands per hour.
+TEST_F(MeasureStepTest, GainsInTenMinutesGiveHourlyRatesAndARecordLine) {
     measure(50, 1234, 1000);
     view.logBox.clear();
     advanceSeconds(600);
-    measure(50, 1500, 1000);
+    measure(50, 1500, 6000);
 
-    EXPECT_EQ(view.logBox, QStringLiteral("12/05 14:40   50    2.66 ％              0   10.0   "
-                                          "15.96 ％         0.0 \r\n"));
+    EXPECT_EQ(view.logBox, QStringLiteral("12/05 14:40   50    2.66 ％          5,000   10.0   "
+                                          "15.96 ％        30.0 \r\n"));
     const QByteArray record = payRecord();
     const QByteArray lastLine = record.mid(record.indexOf("\r\n") + 2);
     EXPECT_EQ(lastLine, cp932::encode(QStringLiteral(
-                            "12/05 14:40     50        15.00             1,000         2.66     "
-                            "             0       10.0          15.96            0.00 \r\n")));
+                            "12/05 14:40     50        15.00             6,000         2.66     "
+                            "         5,000       10.0          15.96           30.00 \r\n")));
     ASSERT_EQ(graph.samples.size(), 1u);
     EXPECT_EQ(graph.samples[0].rateE.toString(), QStringLiteral("15.96"));
-    EXPECT_EQ(graph.samples[0].rateM, Currency());
-}
-
-TEST_F(MeasureStepTest, MoneyGainIsCountedInThousandsPerHour) {
-    measure(50, 1234, 1000);
-    view.logBox.clear();
-    advanceSeconds(600);
-    measure(50, 1234, 6000);
-
-    EXPECT_EQ(view.logBox, QStringLiteral("12/05 14:40   50    0.00 ％          5,000    0.0    "
-                                          "0.00 ％        30.0 \r\n"));
-    EXPECT_EQ(graph.samples.back().rateM.toString(), QStringLiteral("30"));
+    EXPECT_EQ(graph.samples[0].rateM.toString(), QStringLiteral("30"));
 }
 
 TEST_F(MeasureStepTest, IdleIntervalsCountForNeitherRate) {
@@ -139,7 +122,7 @@ TEST_F(MeasureStepTest, LevelUpByThreeOrDownIsAnotherCharacter) {
 
         EXPECT_TRUE(view.logBox.contains(QStringLiteral("キャラクタチェンジ検出\r\n") +
                                          QStringLiteral(" 経過: ")));
-        EXPECT_TRUE(view.logBox.contains(Header + QStringLiteral("\r\n")));
+        EXPECT_TRUE(view.logBox.contains(LogBoxHeader));
         EXPECT_EQ(run.LayoutMode, Layout::Undecided);
         EXPECT_EQ(run.WatchExpData[3], Currency());
         // The new character's first capture is its baseline: no gains line.

@@ -19,7 +19,6 @@ class PayRecordOutage : public MeasureFixture {
 protected:
     PayRecordOutage() {
         settings.PayRecordFolder = folder.file(QStringLiteral("records"));
-        settings.PayRecordMonthly = false;
         QDir().mkpath(settings.PayRecordFolder);
         startRun();
     }
@@ -55,6 +54,8 @@ TEST_F(PayRecordOutage, LinesKeptWhileTheFolderIsAFileGoOutInOrderWhenItWorksAga
     // One popup for the whole failure; both lines wait in memory.
     EXPECT_EQ(view.popupShows, 1);
     EXPECT_EQ(view.popupMessage, PayRecordFolderPopup);
+    EXPECT_TRUE(logMessages().contains(
+        QStringLiteral("Error Trap : WritePayRecord : CODE75  Path/File access error")));
 
     mendFolder();
     advanceSeconds(180);

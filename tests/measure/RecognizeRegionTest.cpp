@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int Lv = 0;
 constexpr int Exp = 1;
 constexpr int Money = 2;
 
@@ -69,7 +68,6 @@ TEST_F(RecognizeRegionTest, ReadsDigitsUpToTheDelimiter) {
         {Exp, percent + percent, "", "NotFind"},
         {Money, Gap + m(1) + m(2) + money, "12", "12"},
         {Money, m(1) + m(2), "", "認識NG"},
-        {Money, m(1) + m(2) + percent, "", "認識NG"},
         {Money, m(0) + m(0) + m(7) + money, "7", "007"},
         {Money, m(0) + m(0) + m(0) + money, "0", "000"},
         {Money, money + Gap + m(5) + money, "5", "5"},
@@ -111,17 +109,15 @@ TEST_F(RecognizeRegionTest, PausesBeforeEveryStepOnlyWithLag) {
     EXPECT_EQ(read(Money, pixels), QStringLiteral("12"));
     EXPECT_EQ(platform.pumpCalls, 0);
 
-    settings.LagCancelTime = 30;
-    EXPECT_EQ(read(Money, pixels), QStringLiteral("12"));
-    EXPECT_GT(platform.pumpCalls, 0);
-
     // Whatever runs during a pause may replace the text or the patterns;
     // the reading in progress is not disturbed.
+    settings.LagCancelTime = 30;
     QTimer::singleShot(0, [this] {
         run.PixelString[Money].clear();
         settings.Patterns[Money] = {};
     });
     EXPECT_EQ(read(Money, pixels), QStringLiteral("12"));
+    EXPECT_GT(platform.pumpCalls, 0);
 }
 
 TEST_F(RecognizeRegionTest, SafeWithABadIndex) {

@@ -38,7 +38,6 @@ const StatusBar Bar{QStringLiteral("57"), QStringLiteral("12.34"), QStringLitera
 class WineFrameCaptureTest : public MeasureFixture {
 protected:
     WineFrameCaptureTest() {
-        settings.PayRecordMonthly = false;
         startRun();
         openGame(Bar);
         const QImage client = paint(Bar);
@@ -48,10 +47,6 @@ protected:
         platform.setClientImage(game, framed);
         platform.window(game)->framing = framing("latale.exe", "latale.exe", false);
         original = settings.CaptureRect;
-    }
-    void captureAgain() {
-        advanceSeconds(60);
-        CaptureImage(m);
     }
     std::array<CaptureRect, RegionCount> original;
 };
@@ -67,17 +62,16 @@ TEST_F(WineFrameCaptureTest, YesShiftsEveryRegionAndTheCaptureReads) {
     EXPECT_EQ(run.MoneyNow, Currency::fromInt(123456));
     EXPECT_TRUE(logMessages().contains(QStringLiteral("Wine Frame Offset Applied : 3,22")));
 
-    captureAgain();
+    advanceSeconds(60);
+    CaptureImage(m);
     EXPECT_EQ(prompt.shown.size(), 1u);
     EXPECT_EQ(run.LvNow, 57);
 }
 
-TEST_F(WineFrameCaptureTest, NoQuestionWhenTheShiftDoesNotReadOrTheWindowIsNotWines) {
-    platform.window(game)->framing = framing("latale.exe", "latale.exe", true);
-    CaptureImage(m);
-    platform.window(game)->framing = framing("latale.exe", "latale.exe", false);
+TEST_F(WineFrameCaptureTest, NoQuestionWhenTheShiftedRegionsReadNothing) {
     platform.setClientImage(game, paint({}));
-    captureAgain();
+    advanceSeconds(60);
+    CaptureImage(m);
     EXPECT_TRUE(prompt.shown.empty());
     EXPECT_EQ(settings.CaptureRect, original);
     EXPECT_FALSE(run.WineFrameAsked);

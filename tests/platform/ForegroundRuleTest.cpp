@@ -71,8 +71,6 @@ TEST_F(ForegroundRuleTest, DecidesByTheTable) {
         {"PointerRootOverGame", Game, std::nullopt, PointerRoot, Frame, In, 0},
         {"PointerRootOverDesktopHoldingGame", DesktopGame, std::nullopt, PointerRoot, DesktopFrame,
          In, 0},
-        {"PointerRootOverUnmanagedGame", UnmanagedGame, std::nullopt, PointerRoot, UnmanagedGame,
-         In, 0},
         {"PointerRootElsewhere", Game, std::nullopt, PointerRoot, Other,
          ForegroundReason::PointerElsewhere, Other},
         {"GameGone", Gone, std::nullopt, on(Gone), 0, ForegroundReason::FocusElsewhere, 0},
@@ -87,8 +85,6 @@ TEST_F(ForegroundRuleTest, DecidesByTheTable) {
     }
 }
 
-// With another window active, what the rule knows of the game is reused
-// until it is stale.
 TEST_F(ForegroundRuleTest, KeptFactsOfTheGameAreRefreshedWhenStale) {
     tree.active = Other;
     EXPECT_FALSE(rule.check(tree, Game, 2000).inFront());

@@ -42,15 +42,3 @@ TEST(LogText, AppendKeepsTheNewestLinesAndStartsWithALineBreak) {
     const auto unlimited = AppendLogText(boxWithLines(600), crlf, 0, true);
     EXPECT_EQ(CountOccurrences(crlf, unlimited.text), 601);
 }
-
-TEST(LogText, CaretMarksTheAddedTextEvenAfterTrimming) {
-    const QString added = QStringLiteral("\r\nadded");
-    const auto small = AppendLogText(QStringLiteral("old"), added, 512, false);
-    EXPECT_EQ(small.text.mid(small.caret), added);
-
-    const auto trimmed = AppendLogText(boxWithLines(520), added, 512, false);
-    EXPECT_EQ(trimmed.text.mid(trimmed.caret), added);
-
-    const auto first = AppendLogText(QString(), QStringLiteral("x"), 512, false);
-    EXPECT_EQ(first.caret, 0);
-}
