@@ -23,6 +23,7 @@ constexpr int Rounds = 50;
 // Every tenth round lasts until the first capture, which writes the pay record.
 constexpr int MeasuringEvery = 10;
 const QString GameTitle = QStringLiteral("LaTale Client");
+const QString Ini = QStringLiteral("TK2LConfig.ini");
 
 // Every line feed ends a CR LF; a pay record also ends in one (the debug log
 // may end in a line cut short), and a debug log begins with a time stamp.
@@ -38,14 +39,7 @@ bool whole(const QByteArray& bytes, bool payRecord) {
 
 class KillAtAnyMoment : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(program.ready());
-        const QByteArray fixed = qgetenv("BM_KILL_SEED");
-        seed = fixed.isEmpty() ? std::random_device{}() : fixed.toUInt();
-        std::printf("[ kill ] seed %u (BM_KILL_SEED=%u repeats this run)\n", seed, seed);
-        std::fflush(stdout);
-        rng.seed(seed);
-    }
+    void SetUp() override { ASSERT_TRUE(program.ready()); }
 
     int uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); }
 
@@ -53,19 +47,17 @@ protected:
     WindowId openOptions() {
         const WindowId main = program.waitForWindow(test::ProgramHarness::programTitle());
         if (main == 0 || !program.activate(main) ||
-            !program.keys({QStringLiteral("alt"), QStringLiteral("Right"), QStringLiteral("Down"),
-                           QStringLiteral("Return")})) {
+            !program.keys(QStringLiteral("alt Right Down Return").split(u' '))) {
             return 0;
         }
         return program.waitForWindow(QStringLiteral("オプション"));
     }
 
-    QByteArray settingsBytes() const {
-        return test::TempFolder::readBytes(program.file(QStringLiteral("TK2LConfig.ini")));
-    }
-
-    unsigned seed = 0;
-    std::mt19937 rng;
+    // The failure messages name the seed.
+    const unsigned seed = qEnvironmentVariableIsEmpty("BM_KILL_SEED")
+                              ? std::random_device{}()
+                              : qEnvironmentVariable("BM_KILL_SEED").toUInt();
+    std::mt19937 rng{seed};
     test::ProgramHarness program;
 };
 
@@ -80,7 +72,7 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
     s.PayRecordMonthly = true;
     s.ProgramTitle += QStringLiteral(" (written by the test)");
     ASSERT_TRUE(program.writeSettings(s));
-    const QByteArray oldFile = settingsBytes();
+    const QByteArray oldFile = program.bytes(Ini);
 
     // The new file: what one save from the options dialog writes. The time
     // the start-up takes bounds the moments of the start-up kills.
@@ -94,13 +86,13 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
                                                            program.clientSize(options));
     ASSERT_TRUE(program.click(options, save));
     ASSERT_TRUE(program.waitForLog(QStringLiteral("Saving ConfigFile ･･･ End "), 10000));
-    const QByteArray newFile = settingsBytes();
+    const QByteArray newFile = program.bytes(Ini);
     ASSERT_NE(newFile, oldFile) << "a save must change the file for the test to tell them apart";
     program.kill();
 
     for (int round = 1; round <= Rounds; ++round) {
         SCOPED_TRACE("round " + std::to_string(round) + ", seed " + std::to_string(seed));
-        test::TempFolder::writeBytes(program.file(QStringLiteral("TK2LConfig.ini")), oldFile);
+        test::TempFolder::writeBytes(program.file(Ini), oldFile);
         if (round % MeasuringEvery == 0) {
             // Beside the game in front, killed around the first capture.
             ASSERT_TRUE(program.start()) << program.output().toStdString();
@@ -116,7 +108,7 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
             const WindowId game = program.x11().findWindowByTitle(GameTitle);
             while (!killAt.hasExpired()) {
                 if (program.x11().foregroundWindow() != game) {
-                    program.activate(GameTitle);
+                    program.activate(program.shownWindow(GameTitle));
                 }
                 QThread::msleep(
                     static_cast<unsigned long>(std::min<qint64>(100, killAt.remainingTime())));
@@ -147,16 +139,15 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
         }
         program.kill();
 
-        const QByteArray settings = settingsBytes();
+        const QByteArray settings = program.bytes(Ini);
         EXPECT_TRUE(settings == oldFile || settings == newFile) << "TK2LConfig.ini half-written";
         for (const QString& log :
              {QStringLiteral("debug.txt"), QStringLiteral("debugBackUp.txt")}) {
-            EXPECT_TRUE(whole(test::TempFolder::readBytes(program.file(log)), false))
-                << log.toStdString();
+            EXPECT_TRUE(whole(program.bytes(log), false)) << log.toStdString();
         }
         for (const QString& record : program.payRecordFiles()) {
-            const QString path = program.file(QStringLiteral("log/") + record);
-            EXPECT_TRUE(whole(test::TempFolder::readBytes(path), true)) << record.toStdString();
+            EXPECT_TRUE(whole(program.bytes(QStringLiteral("log/") + record), true))
+                << record.toStdString();
         }
         if (HasFailure()) {
             return;

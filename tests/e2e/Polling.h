@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDeadlineTimer>
-#include <QString>
 #include <QThread>
 #include <functional>
 
@@ -19,12 +18,6 @@ inline bool eventually(const std::function<bool()>& condition, int timeoutMs = 5
         QThread::msleep(20);
     }
     return true;
-}
-
-// True when the test runs under a window manager (BM_TEST_WM, set by
-// with-xvfb.sh, is not "none").
-inline bool windowManagerRuns() {
-    return qEnvironmentVariable("BM_TEST_WM", QStringLiteral("none")) != QLatin1String("none");
 }
 
 }  // namespace bm::test

@@ -36,7 +36,7 @@ TEST_F(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
 
     ASSERT_TRUE(program.start()) << program.output().toStdString();
     // The game must be in front for a capture to happen.
-    ASSERT_TRUE(program.activate(GameTitle));
+    ASSERT_TRUE(program.activate(program.shownWindow(GameTitle)));
     const QByteArray bytes = program.recordAfterChange(
         [&] { return sim.send(QStringLiteral("exp 15.00 money 1240000")); }, 90000);
     ASSERT_FALSE(bytes.isEmpty()) << program.logText();
@@ -81,7 +81,7 @@ TEST_F(ProgramAgainstStandIn, GestureClicksOverTheGameSuspendCaptureShootAndResu
         program.logMessages().contains(QStringLiteral("Mouse Events Acquire ･･･ Successfull ")))
         << program.logText();
     // The game has the focus and the pointer while the user clicks.
-    ASSERT_TRUE(program.activate(GameTitle));
+    ASSERT_TRUE(program.activate(program.shownWindow(GameTitle)));
     ASSERT_TRUE(test::ProgramHarness::xdotool(
         {QStringLiteral("mousemove"), QStringLiteral("200"), QStringLiteral("110")}));
 

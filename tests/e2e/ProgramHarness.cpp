@@ -23,6 +23,15 @@ bool copyFile(const QString& from, const QString& to) {
                                  QFile::permissions(from) | QFile::ReadOwner | QFile::WriteOwner);
 }
 
+// All zero (unmapped, no size) when the window is gone.
+XWindowAttributes attributesOf(Display* display, WindowId window) {
+    XWindowAttributes a{};
+    if (window == 0 || XGetWindowAttributes(display, window, &a) == 0) {
+        return {};
+    }
+    return a;
+}
+
 }  // namespace
 
 ProgramHarness::ProgramHarness()
@@ -99,11 +108,13 @@ bool ProgramHarness::close(int timeoutMs) {
 }
 
 int ProgramHarness::exitCode() const {
-    return !running() && process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+    return process_.state() == QProcess::NotRunning && process_.exitStatus() == QProcess::NormalExit
+               ? process_.exitCode()
+               : -1;
 }
 
 bool ProgramHarness::waitForLog(const QString& message, int timeoutMs) {
-    eventually([&] { return !running() || logMessages().contains(message); }, timeoutMs);
+    eventually([&] { return !alive() || logMessages().contains(message); }, timeoutMs);
     return logMessages().contains(message);
 }
 
@@ -157,11 +168,7 @@ WindowId ProgramHarness::mainWindow() {
 WindowId ProgramHarness::shownWindow(const QString& title) {
     // A hidden window keeps its title; only a mapped one is on the screen.
     const WindowId id = x_->findWindowByTitle(title);
-    XWindowAttributes attributes{};
-    if (id == 0 || XGetWindowAttributes(x_->display(), id, &attributes) == 0) {
-        return 0;
-    }
-    return attributes.map_state == IsViewable ? id : 0;
+    return attributesOf(x_->display(), id).map_state == IsViewable ? id : 0;
 }
 
 WindowId ProgramHarness::waitForWindow(const QString& title, int timeoutMs) {
@@ -175,15 +182,8 @@ bool ProgramHarness::waitForNoWindow(const QString& title, int timeoutMs) {
 }
 
 QSize ProgramHarness::clientSize(WindowId window) {
-    XWindowAttributes attributes{};
-    if (XGetWindowAttributes(x_->display(), window, &attributes) == 0) {
-        return {};
-    }
-    return QSize(attributes.width, attributes.height);
-}
-
-bool ProgramHarness::activate(const QString& title) {
-    return activate(shownWindow(title));
+    const XWindowAttributes a = attributesOf(x_->display(), window);
+    return QSize(a.width, a.height);
 }
 
 bool ProgramHarness::activate(WindowId window, int timeoutMs) {
@@ -221,9 +221,10 @@ bool ProgramHarness::click(WindowId window, QPoint point) {
 bool ProgramHarness::clickCloseBox(WindowId window) {
     // About ten pixels in from the frame's top right corner.
     const std::optional<WindowRect> outer = x_->windowRect(window);
-    return outer && xdotool({QStringLiteral("mousemove"), QString::number(outer->right - 10),
-                             QString::number(outer->top + 10), QStringLiteral("sleep"),
-                             QStringLiteral("0.15"), QStringLiteral("click"), QStringLiteral("1")});
+    return outer && xdotool(QStringLiteral("mousemove %1 %2 sleep 0.15 click 1")
+                                .arg(outer->right - 10)
+                                .arg(outer->top + 10)
+                                .split(u' '));
 }
 
 bool ProgramHarness::sendClientMessage(WindowId window, const char* type, long data0, long data1) {

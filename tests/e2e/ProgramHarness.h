@@ -49,16 +49,20 @@ public:
     bool launch(int timeoutMs = 20000);
     // Ends the program at once (SIGKILL), as a crash or a power cut would.
     void kill();
-    bool running() const { return process_.state() != QProcess::NotRunning; }
     // Asks the main window to close and waits for the program to end.
     bool close(int timeoutMs = 20000);
     // True while the process lives, also noticing an end not yet reported.
-    bool alive() { return running() && !process_.waitForFinished(0); }
+    bool alive() {
+        return process_.state() != QProcess::NotRunning && !process_.waitForFinished(0);
+    }
     bool waitForExit(int timeoutMs) { return process_.waitForFinished(timeoutMs); }
     // -1 unless the program has ended normally.
     int exitCode() const;
     QString output() { return QString::fromLocal8Bit(process_.readAll()); }
 
+    QByteArray bytes(const QString& relative) const {
+        return TempFolder::readBytes(file(relative));
+    }
     QStringList logMessages() const { return logMessagesIn(file(QStringLiteral("debug.txt"))); }
     std::string logText() const { return logMessages().join(u'\n').toStdString(); }
     bool waitForLog(const QString& message, int timeoutMs);
@@ -84,7 +88,6 @@ public:
     QSize clientSize(WindowId window);
     // Makes the window the active one and waits until it is.
     bool activate(WindowId window, int timeoutMs = 5000);
-    bool activate(const QString& title);
     X11Platform& x11() { return *x_; }
 
     static bool xdotool(const QStringList& arguments);

@@ -1,7 +1,8 @@
 #include "SimProcess.h"
 
-#include <QDeadlineTimer>
 #include <QProcessEnvironment>
+
+#include "Polling.h"
 
 namespace bm::test {
 
@@ -17,20 +18,13 @@ SimProcess::SimProcess(const QStringList& arguments, int timeoutMs) {
 }
 
 bool SimProcess::waitForLine(const QString& line, int timeoutMs) {
-    const QByteArray wanted = line.toUtf8() + '\n';
-    QDeadlineTimer deadline(timeoutMs);
-    while (true) {
-        const qsizetype at = output_.indexOf(wanted);
-        if (at >= 0 && (at == 0 || output_[at - 1] == '\n')) {
-            output_.remove(0, at + wanted.size());
-            return true;
-        }
-        if (deadline.hasExpired() || process_.state() == QProcess::NotRunning) {
-            return false;
-        }
-        process_.waitForReadyRead(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1)));
-        output_ += process_.readAllStandardOutput();
-    }
+    return eventually(
+        [&] {
+            process_.waitForReadyRead(20);
+            output_ += process_.readAllStandardOutput();
+            return takeLine(output_, line, read_);
+        },
+        timeoutMs);
 }
 
 bool SimProcess::send(const QString& line, int timeoutMs) {

@@ -6,6 +6,18 @@
 
 namespace bm::test {
 
+// Finds `line` as a whole line of a stand-in's report `text` at or after
+// `from`, and moves `from` past it.
+inline bool takeLine(const QByteArray& text, const QString& line, qsizetype& from) {
+    const QByteArray wanted = line.toUtf8() + '\n';
+    const qsizetype at = text.indexOf(wanted, from);
+    if (at < 0 || (at > 0 && text[at - 1] != '\n')) {
+        return false;
+    }
+    from = at + wanted.size();
+    return true;
+}
+
 // What a stand-in reports once it has carried out a script line.
 inline QString reportFor(const QString& line) {
     const QString trimmed = line.trimmed();
@@ -36,6 +48,7 @@ private:
 
     QProcess process_;
     QByteArray output_;
+    qsizetype read_ = 0;
     bool ready_ = false;
 };
 

@@ -1,11 +1,11 @@
 #include "WineStandIn.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcessEnvironment>
-#include <QThread>
 
+#include "Polling.h"
 #include "SimProcess.h"
+#include "support/TempFolder.h"
 
 namespace bm::test {
 
@@ -85,24 +85,9 @@ WineStandIn::~WineStandIn() {
 }
 
 bool WineStandIn::waitForReport(const QString& line, int timeoutMs) {
-    const QByteArray wanted = line.toUtf8() + '\n';
-    QFile file(folder_.filePath(QStringLiteral("report.txt")));
-    QDeadlineTimer deadline(timeoutMs);
-    while (true) {
-        if (file.isOpen() || file.open(QIODevice::ReadOnly)) {
-            file.seek(0);
-            const QByteArray text = file.readAll();
-            const qsizetype at = text.indexOf(wanted, reportRead_);
-            if (at >= 0 && (at == 0 || text[at - 1] == '\n')) {
-                reportRead_ = at + wanted.size();
-                return true;
-            }
-        }
-        if (deadline.hasExpired()) {
-            return false;
-        }
-        QThread::msleep(50);
-    }
+    const QString report = folder_.filePath(QStringLiteral("report.txt"));
+    return eventually([&] { return takeLine(TempFolder::readBytes(report), line, reportRead_); },
+                      timeoutMs);
 }
 
 bool WineStandIn::send(const QString& line, int timeoutMs) {
