@@ -62,7 +62,7 @@ protected:
 };
 
 TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
-    test::SimProcess sim{{QStringLiteral("--pos"), QStringLiteral("40,40")}};
+    test::SimProcess sim{{"--pos", "40,40"}};
     ASSERT_TRUE(sim.ready()) << sim.errors().toStdString();
 
     // The old file differs from what a save writes in its first line, the
@@ -125,7 +125,7 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
             ASSERT_TRUE(program.activate(options));
             QProcess clicks;
             clicks.start(
-                QStringLiteral("xdotool"),
+                "xdotool",
                 QStringLiteral("mousemove --window %1 %2 %3 click --repeat 30 --delay 20 1")
                     .arg(options)
                     .arg(save.x())
@@ -141,9 +141,8 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
 
         const QByteArray settings = program.bytes(Ini);
         EXPECT_TRUE(settings == oldFile || settings == newFile) << "TK2LConfig.ini half-written";
-        for (const QString& log :
-             {QStringLiteral("debug.txt"), QStringLiteral("debugBackUp.txt")}) {
-            EXPECT_TRUE(whole(program.bytes(log), false)) << log.toStdString();
+        for (const char* log : {"debug.txt", "debugBackUp.txt"}) {
+            EXPECT_TRUE(whole(program.bytes(log), false)) << log;
         }
         for (const QString& record : program.payRecordFiles()) {
             EXPECT_TRUE(whole(program.bytes(QStringLiteral("log/") + record), true))

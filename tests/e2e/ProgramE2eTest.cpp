@@ -24,7 +24,7 @@ protected:
         ASSERT_TRUE(program.ready());
     }
 
-    test::SimProcess sim{{QStringLiteral("--pos"), QStringLiteral("40,40")}};
+    test::SimProcess sim{{"--pos", "40,40"}};
     test::ProgramHarness program;
 };
 
@@ -37,8 +37,8 @@ TEST_F(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
     ASSERT_TRUE(program.start()) << program.output().toStdString();
     // The game must be in front for a capture to happen.
     ASSERT_TRUE(program.activate(program.shownWindow(GameTitle)));
-    const QByteArray bytes = program.recordAfterChange(
-        [&] { return sim.send(QStringLiteral("exp 15.00 money 1240000")); }, 90000);
+    const QByteArray bytes =
+        program.recordAfterChange([&] { return sim.send("exp 15.00 money 1240000"); }, 90000);
     ASSERT_FALSE(bytes.isEmpty()) << program.logText();
     ASSERT_EQ(program.payRecordFiles().size(), 1);
     const QByteArray header = cp932::encode(QStringLiteral(
@@ -53,7 +53,7 @@ TEST_F(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
 
     ASSERT_TRUE(program.close()) << program.output().toStdString();
     EXPECT_EQ(program.exitCode(), 0);
-    EXPECT_EQ(program.logMessages().count(QStringLiteral("End of the Program ")), 1);
+    EXPECT_EQ(program.logMessages().count("End of the Program "), 1);
 }
 
 // The clicks of a gesture, sent with xdotool: 'L' left, 'R' right, 'B' both
@@ -77,21 +77,19 @@ TEST_F(ProgramAgainstStandIn, GestureClicksOverTheGameSuspendCaptureShootAndResu
     s.ImageExtension = QStringLiteral(".png");
     ASSERT_TRUE(program.writeSettings(s));
     ASSERT_TRUE(program.start()) << program.output().toStdString();
-    EXPECT_TRUE(
-        program.logMessages().contains(QStringLiteral("Mouse Events Acquire ･･･ Successfull ")))
+    EXPECT_TRUE(program.logMessages().contains("Mouse Events Acquire ･･･ Successfull "))
         << program.logText();
     // The game has the focus and the pointer while the user clicks.
     ASSERT_TRUE(program.activate(program.shownWindow(GameTitle)));
-    ASSERT_TRUE(test::ProgramHarness::xdotool(
-        {QStringLiteral("mousemove"), QStringLiteral("200"), QStringLiteral("110")}));
+    ASSERT_TRUE(test::ProgramHarness::xdotool({"mousemove", "200", "110"}));
 
     // Each gesture logs its message. While suspended the capture timer is
     // off: a capture then is the gesture's.
     const std::pair<const char*, QString> gestures[] = {
-        {"LRLL", QStringLiteral("Suspend Mode On ")},
-        {"RRRR", QStringLiteral("CaptureImage0")},
-        {"BB", QStringLiteral("OnLine Print Screen ･･･ End ")},
-        {"LRLR", QStringLiteral("Suspend Mode Off ")},
+        {"LRLL", "Suspend Mode On "},
+        {"RRRR", "CaptureImage0"},
+        {"BB", "OnLine Print Screen ･･･ End "},
+        {"LRLR", "Suspend Mode Off "},
     };
     for (const auto& [clicks, message] : gestures) {
         const qsizetype before = program.logMessages().count(message);

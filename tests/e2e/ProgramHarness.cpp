@@ -38,9 +38,9 @@ ProgramHarness::ProgramHarness()
     : root_(QDir::tempPath() + QStringLiteral("/bm-program-XXXXXX")),
       x_(std::make_unique<X11Platform>()) {
     QDir root(root_.path());
-    ready_ = root_.isValid() && root.mkdir(QStringLiteral("program")) &&
-             root.mkdir(QStringLiteral("tmp")) && root.mkdir(QStringLiteral("runtime")) &&
-             QFile::setPermissions(root_.filePath(QStringLiteral("runtime")),
+    ready_ = root_.isValid() && root.mkdir("program") && root.mkdir("tmp") &&
+             root.mkdir("runtime") &&
+             QFile::setPermissions(root_.filePath("runtime"),
                                    QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString program = QStringLiteral(BM_PROGRAM_PATH);
     ready_ = ready_ && copyFile(program, file(QFileInfo(program).fileName()));
@@ -83,9 +83,9 @@ bool ProgramHarness::start(int timeoutMs) {
 
 bool ProgramHarness::launch(int timeoutMs) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("TMPDIR"), root_.filePath(QStringLiteral("tmp")));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root_.filePath(QStringLiteral("runtime")));
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("TMPDIR", root_.filePath("tmp"));
+    env.insert("XDG_RUNTIME_DIR", root_.filePath("runtime"));
     process_.setProcessEnvironment(env);
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.setWorkingDirectory(programFolder());
@@ -153,10 +153,9 @@ QStringList ProgramHarness::changedRecordLines(int fromSeconds, int toSeconds) {
         const QString minutes = QString::number((seconds / 6) / 10.0, 'f', 1);
         const QString expRate = QString::number(2.66 * 3600 / seconds, 'f', 2);
         const QString moneyRate = QString::number(5433 * 3.6 / seconds, 'f', 2);
-        lines << column(QStringLiteral("57"), 6) + column(QStringLiteral("15.00"), 11) +
-                     column(QStringLiteral("1,240,000"), 16) + column(QStringLiteral("2.66"), 11) +
-                     column(QStringLiteral("5,433"), 17) + column(minutes, 9) +
-                     column(expRate, 13) + column(moneyRate, 14) + QStringLiteral("\r\n");
+        lines << column("57", 6) + column("15.00", 11) + column("1,240,000", 16) +
+                     column("2.66", 11) + column("5,433", 17) + column(minutes, 9) +
+                     column(expRate, 13) + column(moneyRate, 14) + "\r\n";
     }
     return lines;
 }
@@ -207,7 +206,7 @@ bool ProgramHarness::keys(const QStringList& keys) {
 }
 
 bool ProgramHarness::type(const QString& text) {
-    return xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("60"), text});
+    return xdotool({"type", "--delay", "60", text});
 }
 
 bool ProgramHarness::click(WindowId window, QPoint point) {

@@ -33,20 +33,15 @@ struct Menu {
     QStringList items;
 };
 const Menu Menus[] = {
-    {QStringLiteral("ファイル"), {}, {QStringLiteral("パターン保存"), QStringLiteral("終了")}},
-    {QStringLiteral("設定"),
-     {QStringLiteral("Right")},
-     {QStringLiteral("オプション..."), QStringLiteral("マウスジェスチャ"),
-      QStringLiteral("デバッグモード"), QStringLiteral("ミニ表示")}},
-    {QStringLiteral("ツール"),
-     {QStringLiteral("Left"), QStringLiteral("Left")},
-     {RandomOneTitle, RandomSomeTitle, QStringLiteral("プリントスクリーン"),
-      QStringLiteral("結果をコピー"), QStringLiteral("認識失敗の画像を開く")}},
-    {QStringLiteral("ヘルプ"),
-     {QStringLiteral("Left")},
-     {QStringLiteral("クイックリファレンス"), QStringLiteral("使用方法"),
-      QStringLiteral("よんで！"), QStringLiteral("実行環境調査"),
-      QStringLiteral("バージョン情報...")}},
+    {"ファイル", {}, {"パターン保存", "終了"}},
+    {"設定", {"Right"}, {"オプション...", "マウスジェスチャ", "デバッグモード", "ミニ表示"}},
+    {"ツール",
+     {"Left", "Left"},
+     {RandomOneTitle, RandomSomeTitle, "プリントスクリーン", "結果をコピー",
+      "認識失敗の画像を開く"}},
+    {"ヘルプ",
+     {"Left"},
+     {"クイックリファレンス", "使用方法", "よんで！", "実行環境調査", "バージョン情報..."}},
 };
 
 // How the user reaches a menu item: Alt and the arrow keys, or a click on
@@ -100,15 +95,15 @@ protected:
         if (how == Open::Keys) {
             // Alt alone puts the keyboard on the menu bar; Down opens the
             // menu with its first item chosen.
-            keys << QStringLiteral("alt") << m->barKeys << QStringLiteral("Down");
+            keys << "alt" << m->barKeys << "Down";
         } else {
             ASSERT_TRUE(program.click(main, twin().menuBarItem(menu, runActive)));
-            keys << QStringLiteral("Down");  // a menu opened by a click has no item chosen
+            keys << "Down";  // a menu opened by a click has no item chosen
         }
         for (qsizetype i = 0; i < index; ++i) {
-            keys << QStringLiteral("Down");
+            keys << "Down";
         }
-        ASSERT_TRUE(program.keys(keys << QStringLiteral("Return")));
+        ASSERT_TRUE(program.keys(keys << "Return"));
     }
 
     // A click on a command of the menu bar itself (開始, 停止).
@@ -126,9 +121,9 @@ protected:
         if (how == Close::Ok || how == Close::Cancel) {
             // The options dialog has OK alone.
             const QSize size = program.clientSize(window);
-            const QString name = title == OptionsTitle ? QStringLiteral("cmdEnd")
-                                 : how == Close::Ok    ? QStringLiteral("cmdEnter")
-                                                       : QStringLiteral("cmdCancel");
+            const QString name = title == OptionsTitle ? "cmdEnd"
+                                 : how == Close::Ok    ? "cmdEnter"
+                                                       : "cmdCancel";
             clickControl(window,
                          title == OptionsTitle ? twin().optionsControl(name, optionsPage, size)
                                                : twin().inputControl(name, inputPrompt, size),
@@ -136,8 +131,7 @@ protected:
         } else if (how == Close::CloseBox) {
             ASSERT_TRUE(program.clickCloseBox(window));
         } else if (how != Close::None) {
-            ASSERT_TRUE(program.keys(
-                {how == Close::Escape ? QStringLiteral("Escape") : QStringLiteral("alt+F4")}));
+            ASSERT_TRUE(program.keys({how == Close::Escape ? "Escape" : "alt+F4"}));
         }
         EXPECT_TRUE(program.waitForNoWindow(title)) << title.toStdString() << " still open";
     }
@@ -149,8 +143,8 @@ protected:
 
     void run(const Step& step) {
         const qsizetype before = program.logMessages().size();
-        inputPrompt = step.item == RandomOneTitle ? QStringLiteral("乱数の上限値を入力してください")
-                                                  : QStringLiteral("乱数の個数を入力してください");
+        inputPrompt = step.item == RandomOneTitle ? "乱数の上限値を入力してください"
+                                                  : "乱数の個数を入力してください";
         openMenu(step.menu, step.item, step.open);
         const WindowId window = step.window.isEmpty() ? 0 : program.waitForWindow(step.window);
         ASSERT_FALSE(HasFatalFailure());
@@ -180,51 +174,37 @@ protected:
     // that only the main window logs. Steps without log lines check that
     // the program lives on.
     std::vector<Step> menuSteps() {
-        const QString help = QStringLiteral("ヘルプ");
-        const QString tools = QStringLiteral("ツール");
-        const QString config = QStringLiteral("設定");
-        const QString version = QStringLiteral("バージョン情報...");
-        const QStringList versionLog = {QStringLiteral("Click : VersionInformation ")};
-        const QStringList oneLog = {QStringLiteral("Click : RandomOne ")};
-        const QStringList someLog = {QStringLiteral("Click : RandomSome ")};
         // The numeric input dialog's text is selected: typing replaces it.
         const auto typeNumber = [this](const QString& number) {
             return [this, number](WindowId) { ASSERT_TRUE(program.type(number)); };
         };
         // The same item chosen again (by the keyboard: the view may lie over
         // the menu bar) takes the compact view away.
-        const QString mini = QStringLiteral("ミニ表示");
-        const auto miniView = [this, mini](WindowId) {
-            ASSERT_NE(program.waitForWindow(mini), 0u) << "the compact view did not open";
-            openMenu(QStringLiteral("設定"), mini, Open::Keys);
-            EXPECT_TRUE(program.waitForNoWindow(mini)) << "the compact view stayed open";
+        const auto miniView = [this](WindowId) {
+            ASSERT_NE(program.waitForWindow("ミニ表示"), 0u) << "the compact view did not open";
+            openMenu("設定", "ミニ表示", Open::Keys);
+            EXPECT_TRUE(program.waitForNoWindow("ミニ表示")) << "the compact view stayed open";
         };
         const auto options = [this](WindowId window) { walkOptions(window); };
-        const QString option = QStringLiteral("オプション...");
-        const QStringList optionLog = {QStringLiteral("Click : Option ")};
         // clang-format off
         return {
-            // menu  item                              open         window           close            log
-            {help,  version,                           Open::Keys,  VersionTitle,    Close::Escape,   versionLog},
-            {help,  QStringLiteral("実行環境調査"),     Open::Mouse, {},              Close::None,     {}},
-            {tools, RandomOneTitle,                     Open::Mouse, RandomOneTitle,  Close::Ok,       oneLog, typeNumber(QStringLiteral("5"))},
-            {tools, RandomOneTitle,                     Open::Keys,  RandomOneTitle,  Close::Escape,   oneLog},
-            {tools, RandomSomeTitle,                    Open::Keys,  RandomSomeTitle, Close::Cancel,   someLog},
-            {tools, RandomSomeTitle,                    Open::Mouse, RandomSomeTitle, Close::CloseBox, someLog},
-            {tools, RandomSomeTitle,                    Open::Keys,  RandomSomeTitle, Close::Ok,       someLog, typeNumber(QStringLiteral("3"))},
-            {config, QStringLiteral("デバッグモード"),     Open::Keys,  {},              Close::None,
-             {QStringLiteral("Change DebugMode ON･･･ End ")}},
-            {config, QStringLiteral("デバッグモード"),     Open::Mouse, {},              Close::None,
-             {QStringLiteral("Change DebugMode OFF･･･ End ")}},
-            {config, QStringLiteral("マウスジェスチャ"),   Open::Keys,  {},              Close::None,
-             {QStringLiteral("Change MouseGesture ON･･･ End ")}},
-            {config, QStringLiteral("マウスジェスチャ"),   Open::Mouse, {},              Close::None,
-             {QStringLiteral("Change MouseGesture OFF･･･ End ")}},
-            {config, mini,                              Open::Keys,  {},              Close::None,     {}, miniView},
-            {tools, QStringLiteral("結果をコピー"),       Open::Mouse, {},              Close::None,     {}},
-            {config, option,                            Open::Keys,  OptionsTitle,    Close::Ok,       optionLog, options},
-            {config, option,                            Open::Mouse, OptionsTitle,    Close::Escape,   optionLog},
-            {config, option,                            Open::Mouse, OptionsTitle,    Close::CloseBox, optionLog},
+            // menu    item                 open         window           close            log
+            {"ヘルプ", "バージョン情報...", Open::Keys,  VersionTitle,    Close::Escape,   {"Click : VersionInformation "}},
+            {"ヘルプ", "実行環境調査",      Open::Mouse, {},              Close::None,     {}},
+            {"ツール", RandomOneTitle,      Open::Mouse, RandomOneTitle,  Close::Ok,       {"Click : RandomOne "}, typeNumber("5")},
+            {"ツール", RandomOneTitle,      Open::Keys,  RandomOneTitle,  Close::Escape,   {"Click : RandomOne "}},
+            {"ツール", RandomSomeTitle,     Open::Keys,  RandomSomeTitle, Close::Cancel,   {"Click : RandomSome "}},
+            {"ツール", RandomSomeTitle,     Open::Mouse, RandomSomeTitle, Close::CloseBox, {"Click : RandomSome "}},
+            {"ツール", RandomSomeTitle,     Open::Keys,  RandomSomeTitle, Close::Ok,       {"Click : RandomSome "}, typeNumber("3")},
+            {"設定",   "デバッグモード",    Open::Keys,  {},              Close::None,     {"Change DebugMode ON･･･ End "}},
+            {"設定",   "デバッグモード",    Open::Mouse, {},              Close::None,     {"Change DebugMode OFF･･･ End "}},
+            {"設定",   "マウスジェスチャ",  Open::Keys,  {},              Close::None,     {"Change MouseGesture ON･･･ End "}},
+            {"設定",   "マウスジェスチャ",  Open::Mouse, {},              Close::None,     {"Change MouseGesture OFF･･･ End "}},
+            {"設定",   "ミニ表示",          Open::Keys,  {},              Close::None,     {}, miniView},
+            {"ツール", "結果をコピー",      Open::Mouse, {},              Close::None,     {}},
+            {"設定",   "オプション...",     Open::Keys,  OptionsTitle,    Close::Ok,       {"Click : Option "}, options},
+            {"設定",   "オプション...",     Open::Mouse, OptionsTitle,    Close::Escape,   {"Click : Option "}},
+            {"設定",   "オプション...",     Open::Mouse, OptionsTitle,    Close::CloseBox, {"Click : Option "}},
         };
         // clang-format on
     }
@@ -250,10 +230,10 @@ protected:
             Close how;
             QString number;
         } edits[] = {
-            {0, "lblCaptureInterval", bounds::CaptureInterval, Close::Ok, QStringLiteral("10")},
+            {0, "lblCaptureInterval", bounds::CaptureInterval, Close::Ok, "10"},
             {1, "lblGraphAveNum", bounds::GraphAverageCount, Close::Escape, {}},
             {2, "lblStartUpDelay", bounds::AutoRun2Delay, Close::CloseBox, {}},
-            {3, "lblCapture_sx0", bounds::CaptureX, Close::Cancel, QStringLiteral("700")},
+            {3, "lblCapture_sx0", bounds::CaptureX, Close::Cancel, "700"},
             {4, "lblWindowPosition_sx", bounds::WindowLeft, Close::CloseKey, {}},
         };
         for (const auto& edit : edits) {
@@ -267,24 +247,23 @@ protected:
             close(dialog, InputTitle, edit.how);
         }
         clickOption(options, {}, 0);
-        clickOption(options, QStringLiteral("cmdSaveFolder"));
+        clickOption(options, "cmdSaveFolder");
         const WindowId folders = program.waitForWindow(folderTitle);
         ASSERT_NE(folders, 0u) << "no folder chooser";
         close(folders, folderTitle, Close::Escape);
         // The file chooser takes a typed path: the program beside its settings.
         clickOption(options, {}, 2);
-        clickOption(options, QStringLiteral("cmdStartUp0"));
+        clickOption(options, "cmdStartUp0");
         ASSERT_NE(program.waitForWindow(fileTitle), 0u) << "no file chooser";
         ASSERT_TRUE(program.type(programFile));
-        ASSERT_TRUE(program.keys({QStringLiteral("Return")}));
+        ASSERT_TRUE(program.keys({"Return"}));
         EXPECT_TRUE(program.waitForNoWindow(fileTitle));
 
         // Save: the number entered and the program chosen reach the file.
         clickOption(options, {}, 0);
         const qsizetype beforeSave = program.logMessages().size();
         clickOption(options, QStringLiteral("cmdSave"));
-        expectLogSince(beforeSave, {QStringLiteral("Click : Setting Save "),
-                                    QStringLiteral("Saving ConfigFile ･･･ End ")});
+        expectLogSince(beforeSave, {"Click : Setting Save ", "Saving ConfigFile ･･･ End "});
         const QStringList lines = cp932::decode(program.bytes(QStringLiteral("TK2LConfig.ini")))
                                       .split(QStringLiteral("\r\n"));
         ASSERT_GE(lines.size(), 16);
@@ -315,18 +294,16 @@ TEST_F(WindowWalk, EveryWindowOpensAndClosesEveryWay) {
 
     // The popup: a run without the game shows it; its close box is refused
     // (it answers and stays); stopping the run takes it away.
-    clickBar(QStringLiteral("開始"),
-             {QStringLiteral("Click : Run "), QStringLiteral("Loging ManualStart ･･･ ")});
+    clickBar("開始", {"Click : Run ", "Loging ManualStart ･･･ "});
     runActive = true;
-    const QString popupTitle = QStringLiteral("エラー");
+    const QString popupTitle = "エラー";
     const WindowId popup = program.waitForWindow(popupTitle, 60000);
     ASSERT_NE(popup, 0u) << "no popup for the missing game";
     ASSERT_TRUE(program.clickCloseBox(popup));
     QThread::msleep(2500);  // the answer runs for a second, then the message returns
     EXPECT_EQ(program.shownWindow(popupTitle), popup) << "the popup closed";
     ASSERT_TRUE(program.alive()) << program.output().toStdString();
-    clickBar(QStringLiteral("停止"),
-             {QStringLiteral("Click : Stop "), QStringLiteral("Loging Stop ･･･ End ")});
+    clickBar("停止", {"Click : Stop ", "Loging Stop ･･･ End "});
     runActive = false;
     EXPECT_TRUE(program.waitForNoWindow(popupTitle));
 
@@ -335,22 +312,21 @@ TEST_F(WindowWalk, EveryWindowOpensAndClosesEveryWay) {
 }
 
 TEST_F(WindowWalk, DuringAMeasuringRunAndEndFromTheMenu) {
-    test::SimProcess sim{{QStringLiteral("--pos"), QStringLiteral("40,40")}};
+    test::SimProcess sim{{"--pos", "40,40"}};
     ASSERT_TRUE(sim.ready()) << sim.errors().toStdString();
     start(true);
-    ASSERT_TRUE(program.logMessages().contains(QStringLiteral("Log AutoStart ･･･ ")));
+    ASSERT_TRUE(program.logMessages().contains("Log AutoStart ･･･ "));
     walkMenus();
     ASSERT_FALSE(HasFatalFailure());
 
     const qsizetype before = program.logMessages().size();
-    openMenu(QStringLiteral("ファイル"), QStringLiteral("終了"), Open::Keys);
+    openMenu("ファイル", "終了", Open::Keys);
     ASSERT_TRUE(program.waitForExit(30000)) << program.logText();
     EXPECT_EQ(program.exitCode(), 0) << program.output().toStdString();
     EXPECT_TRUE(
         inOrder(program.logMessages().mid(before),
-                {QStringLiteral("Click : END "), QStringLiteral("Closing Program ･･･ "),
-                 QStringLiteral("Measure Result Data Display Complete "),
-                 QStringLiteral("End of the Program "), QStringLiteral("OperatingInformation")}))
+                {"Click : END ", "Closing Program ･･･ ", "Measure Result Data Display Complete ",
+                 "End of the Program ", "OperatingInformation"}))
         << program.logText();
 }
 
