@@ -7,7 +7,6 @@
 #include <QThread>
 #include <random>
 
-#include "LayoutTwin.h"
 #include "ProgramHarness.h"
 #include "SimProcess.h"
 #include "platform/x11/X11Platform.h"
@@ -22,7 +21,6 @@ namespace {
 constexpr int Rounds = 50;
 // Every tenth round lasts until the first capture, which writes the pay record.
 constexpr int MeasuringEvery = 10;
-const QString GameTitle = QStringLiteral("LaTale Client");
 const QString Ini = QStringLiteral("TK2LConfig.ini");
 
 // Every line feed ends a CR LF; a pay record also ends in one (the debug log
@@ -82,8 +80,7 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
     const int startupMs = static_cast<int>(startup.elapsed());
     WindowId options = openOptions();
     ASSERT_NE(options, 0u);
-    const QPoint save = test::LayoutTwin(s).optionsControl(QStringLiteral("cmdSave"), 0,
-                                                           program.clientSize(options));
+    const QPoint save = program.optionsControl(options, "cmdSave", 0);
     ASSERT_TRUE(program.click(options, save));
     ASSERT_TRUE(program.waitForLog(QStringLiteral("Saving ConfigFile ･･･ End "), 10000));
     const QByteArray newFile = program.bytes(Ini);
@@ -105,13 +102,12 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
             // The game is kept in front until the kill: the window manager
             // may give the new main window the focus a moment after it shows.
             const QDeadlineTimer killAt(uniform(18000, 28000));
-            const WindowId game = program.x11().findWindowByTitle(GameTitle);
+            const WindowId game = program.x11().findWindowByTitle(test::GameTitle);
             while (!killAt.hasExpired()) {
                 if (program.x11().foregroundWindow() != game) {
-                    program.activate(program.shownWindow(GameTitle));
+                    program.activate(game);
                 }
-                QThread::msleep(
-                    static_cast<unsigned long>(std::min<qint64>(100, killAt.remainingTime())));
+                QThread::msleep(50);
             }
         } else if (uniform(0, 1) == 0) {
             ASSERT_TRUE(program.launch());
@@ -131,7 +127,7 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
                     .arg(save.x())
                     .arg(save.y())
                     .split(u' '));
-            ASSERT_TRUE(program.waitForLog(QStringLiteral("Click : Setting Save "), 10000));
+            ASSERT_TRUE(program.waitForLog("Click : Setting Save ", 10000));
             QThread::msleep(static_cast<unsigned long>(uniform(0, 600)));
             program.kill();
             clicks.kill();

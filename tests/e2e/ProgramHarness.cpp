@@ -1,14 +1,23 @@
 #include "ProgramHarness.h"
 
-#include <QDir>
+#include <QApplication>
 #include <QFile>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QProcessEnvironment>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QThread>
 
-#include "Polling.h"
-#include "StandInSettings.h"
 #include "platform/x11/X11Platform.h"
-#include "settings/SettingsDefaults.h"
+#include "settings/FormInputCheck.h"
+#include "settings/FormOption.h"
+#include "settings/OptionContext.h"
+#include "settings/OptionsHost.h"
+#include "shell/FormMainUi.h"
+#include "support/TestContext.h"
 
 // Xlib last: its macros clash with Qt names.
 #include "platform/x11/X11Handles.h"
@@ -30,6 +39,41 @@ XWindowAttributes attributesOf(Display* display, WindowId window) {
         return {};
     }
     return a;
+}
+
+QSize clientSize(Display* display, WindowId window) {
+    const XWindowAttributes a = attributesOf(display, window);
+    return QSize(a.width, a.height);
+}
+
+// The main window as far as the options dialog reaches it; nothing happens.
+class QuietHost : public OptionsHost {
+public:
+    void DebugItemDisplay(bool) override {}
+    void setGesturesLoaded(bool) override {}
+    void setGraphBuffer(bool) override {}
+    QRect mainWindowRect() const override { return {}; }
+    void setMainWindowWidth(int) override {}
+    void applyRememberedWindowRect() override {}
+    void setWatchTimer(int, bool) override {}
+    void showMainWindow() override {}
+};
+
+// Lays the window out at the client size the program shows it with.
+void layOut(QWidget& window, QSize client) {
+    window.setAttribute(Qt::WA_DontShowOnScreen);
+    window.show();
+    window.resize(client);
+    if (window.layout()) {
+        window.layout()->activate();
+    }
+    QApplication::processEvents();
+}
+
+// The centre of a named control in the window; (-1, -1) when there is none.
+QPoint centreOf(QWidget& window, const QString& name) {
+    auto* control = window.findChild<QWidget*>(name);
+    return control ? control->mapTo(&window, control->rect().center()) : QPoint(-1, -1);
 }
 
 }  // namespace
@@ -55,10 +99,6 @@ ProgramHarness::~ProgramHarness() {
     kill();
 }
 
-QString ProgramHarness::programTitle() {
-    return makeProgramTitle(DefaultVersionText);
-}
-
 Settings ProgramHarness::autoRunSettings(int windowTop) const {
     Settings s = standInSettings(programFolder());
     s.CaptureInterval = 1;
@@ -73,14 +113,6 @@ Settings ProgramHarness::autoRunSettings(int windowTop) const {
     return s;
 }
 
-bool ProgramHarness::writeSettings(const Settings& settings) {
-    return writeSettingsFile(programFolder(), settings);
-}
-
-bool ProgramHarness::start(int timeoutMs) {
-    return launch(timeoutMs) && waitForLog(QStringLiteral("Program StartUp Complete "), timeoutMs);
-}
-
 bool ProgramHarness::launch(int timeoutMs) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "xcb");
@@ -93,11 +125,6 @@ bool ProgramHarness::launch(int timeoutMs) {
     return process_.waitForStarted(timeoutMs);
 }
 
-void ProgramHarness::kill() {
-    process_.kill();
-    process_.waitForFinished(10000);
-}
-
 bool ProgramHarness::close(int timeoutMs) {
     const WindowId window = mainWindow();
     // As the window manager's close button asks for it.
@@ -107,19 +134,9 @@ bool ProgramHarness::close(int timeoutMs) {
     return process_.waitForFinished(timeoutMs);
 }
 
-int ProgramHarness::exitCode() const {
-    return process_.state() == QProcess::NotRunning && process_.exitStatus() == QProcess::NormalExit
-               ? process_.exitCode()
-               : -1;
-}
-
 bool ProgramHarness::waitForLog(const QString& message, int timeoutMs) {
     eventually([&] { return !alive() || logMessages().contains(message); }, timeoutMs);
     return logMessages().contains(message);
-}
-
-QStringList ProgramHarness::payRecordFiles() const {
-    return QDir(file(QStringLiteral("log"))).entryList(QDir::Files, QDir::Name);
 }
 
 QByteArray ProgramHarness::recordAfterChange(const std::function<bool()>& changeFigures,
@@ -170,19 +187,46 @@ WindowId ProgramHarness::shownWindow(const QString& title) {
     return attributesOf(x_->display(), id).map_state == IsViewable ? id : 0;
 }
 
-WindowId ProgramHarness::waitForWindow(const QString& title, int timeoutMs) {
-    WindowId id = 0;
-    eventually([&] { return (id = shownWindow(title)) != 0; }, timeoutMs);
-    return id;
+QPoint ProgramHarness::menuBarItem(const QString& caption, bool runActive) {
+    QMainWindow window;
+    FormMainUi ui;
+    ui.build(&window);
+    if (runActive) {
+        ui.menuRun->setText(QStringLiteral("ロギング"));
+    }
+    layOut(window, QSize(700, 480));
+    for (QAction* action : window.menuBar()->actions()) {
+        if (action->text() == caption) {
+            return window.menuBar()->actionGeometry(action).center() + window.menuBar()->pos();
+        }
+    }
+    return {-1, -1};
 }
 
-bool ProgramHarness::waitForNoWindow(const QString& title, int timeoutMs) {
-    return eventually([&] { return shownWindow(title) == 0; }, timeoutMs);
+QPoint ProgramHarness::optionsControl(WindowId options, const QString& name, int page) {
+    TestContext<> c;
+    c.settings = settings_;
+    QuietHost host;
+    FormOption dialog(c.ctx, host, OptionServices{});
+    layOut(dialog, clientSize(x_->display(), options));
+    auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("tabOption"));
+    if (name.isEmpty()) {
+        QTabBar* bar = tabs->tabBar();
+        return bar->mapTo(&dialog, bar->tabRect(page).center());
+    }
+    tabs->setCurrentIndex(page);
+    QApplication::processEvents();
+    return centreOf(dialog, name);
 }
 
-QSize ProgramHarness::clientSize(WindowId window) {
-    const XWindowAttributes a = attributesOf(x_->display(), window);
-    return QSize(a.width, a.height);
+QPoint ProgramHarness::inputControl(WindowId input, const QString& name, const QString& prompt) {
+    ScriptedPrompt answers;
+    FormInputCheck dialog(answers);
+    if (auto* label = dialog.findChild<QLabel*>(QStringLiteral("lblmsg"))) {
+        label->setText(prompt);
+    }
+    layOut(dialog, clientSize(x_->display(), input));
+    return centreOf(dialog, name);
 }
 
 bool ProgramHarness::activate(WindowId window, int timeoutMs) {
@@ -198,15 +242,6 @@ bool ProgramHarness::xdotool(const QStringList& arguments) {
     process.start(QStringLiteral("xdotool"), arguments);
     return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit &&
            process.exitCode() == 0;
-}
-
-bool ProgramHarness::keys(const QStringList& keys) {
-    // A user's pause between keys: a menu opened by one is shown before the next.
-    return xdotool(QStringLiteral("key --delay 150").split(u' ') + keys);
-}
-
-bool ProgramHarness::type(const QString& text) {
-    return xdotool({"type", "--delay", "60", text});
 }
 
 bool ProgramHarness::click(WindowId window, QPoint point) {

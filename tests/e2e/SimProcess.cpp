@@ -2,8 +2,6 @@
 
 #include <QProcessEnvironment>
 
-#include "Polling.h"
-
 namespace bm::test {
 
 SimProcess::SimProcess(const QStringList& arguments, int timeoutMs) {
@@ -25,12 +23,6 @@ bool SimProcess::waitForLine(const QString& line, int timeoutMs) {
             return takeLine(output_, line, read_);
         },
         timeoutMs);
-}
-
-bool SimProcess::send(const QString& line, int timeoutMs) {
-    process_.write(line.toUtf8() + '\n');
-    process_.waitForBytesWritten(timeoutMs);
-    return waitForLine(reportFor(line), timeoutMs);
 }
 
 }  // namespace bm::test

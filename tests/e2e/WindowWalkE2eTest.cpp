@@ -3,7 +3,6 @@
 #include <QThread>
 #include <functional>
 
-#include "LayoutTwin.h"
 #include "ProgramHarness.h"
 #include "SimProcess.h"
 #include "app/Cp932.h"
@@ -20,7 +19,6 @@ using test::inOrder;
 
 const QString OptionsTitle = QStringLiteral("オプション");
 const QString InputTitle = QStringLiteral("設定値入力");
-const QString VersionTitle = QStringLiteral("バージョン情報");
 const QString RandomOneTitle = QStringLiteral("らんだまーオンリーONE");
 const QString RandomSomeTitle = QStringLiteral("らんだまーステキなサムシング");
 
@@ -71,7 +69,7 @@ protected:
 
     // The main window below the stand-in so that neither covers the other.
     void start(bool autoStart) {
-        settings = program.autoRunSettings(240);
+        Settings settings = program.autoRunSettings(240);
         settings.AutoStart = autoStart;
         settings.GestureEnabled = false;
         settings.BeepOnCapture = false;
@@ -80,8 +78,6 @@ protected:
         ASSERT_TRUE(program.start()) << program.output().toStdString();
         ASSERT_NE(program.waitForWindow(test::ProgramHarness::programTitle()), 0u);
     }
-
-    test::LayoutTwin twin() const { return test::LayoutTwin(settings); }
 
     void openMenu(const QString& menu, const QString& item, Open how) {
         const auto m = std::find_if(std::begin(Menus), std::end(Menus),
@@ -97,7 +93,7 @@ protected:
             // menu with its first item chosen.
             keys << "alt" << m->barKeys << "Down";
         } else {
-            ASSERT_TRUE(program.click(main, twin().menuBarItem(menu, runActive)));
+            ASSERT_TRUE(program.click(main, program.menuBarItem(menu, runActive)));
             keys << "Down";  // a menu opened by a click has no item chosen
         }
         for (qsizetype i = 0; i < index; ++i) {
@@ -111,7 +107,7 @@ protected:
         const qsizetype before = program.logMessages().size();
         const WindowId main = program.mainWindow();
         ASSERT_TRUE(program.activate(main));
-        ASSERT_TRUE(program.click(main, twin().menuBarItem(caption, runActive)));
+        ASSERT_TRUE(program.click(main, program.menuBarItem(caption, runActive)));
         expectLogSince(before, log);
     }
 
@@ -120,13 +116,12 @@ protected:
         ASSERT_TRUE(program.activate(window)) << title.toStdString();
         if (how == Close::Ok || how == Close::Cancel) {
             // The options dialog has OK alone.
-            const QSize size = program.clientSize(window);
             const QString name = title == OptionsTitle ? "cmdEnd"
                                  : how == Close::Ok    ? "cmdEnter"
                                                        : "cmdCancel";
             clickControl(window,
-                         title == OptionsTitle ? twin().optionsControl(name, optionsPage, size)
-                                               : twin().inputControl(name, inputPrompt, size),
+                         title == OptionsTitle ? program.optionsControl(window, name, optionsPage)
+                                               : program.inputControl(window, name, inputPrompt),
                          name);
         } else if (how == Close::CloseBox) {
             ASSERT_TRUE(program.clickCloseBox(window));
@@ -189,7 +184,7 @@ protected:
         // clang-format off
         return {
             // menu    item                 open         window           close            log
-            {"ヘルプ", "バージョン情報...", Open::Keys,  VersionTitle,    Close::Escape,   {"Click : VersionInformation "}},
+            {"ヘルプ", "バージョン情報...", Open::Keys,  "バージョン情報", Close::Escape,   {"Click : VersionInformation "}},
             {"ヘルプ", "実行環境調査",      Open::Mouse, {},              Close::None,     {}},
             {"ツール", RandomOneTitle,      Open::Mouse, RandomOneTitle,  Close::Ok,       {"Click : RandomOne "}, typeNumber("5")},
             {"ツール", RandomOneTitle,      Open::Keys,  RandomOneTitle,  Close::Escape,   {"Click : RandomOne "}},
@@ -213,7 +208,7 @@ protected:
     // empty name, the tab of `page`, which is then shown.
     void clickOption(WindowId options, const QString& name, int page = -1) {
         optionsPage = page < 0 ? optionsPage : page;
-        clickControl(options, twin().optionsControl(name, optionsPage, program.clientSize(options)),
+        clickControl(options, program.optionsControl(options, name, optionsPage),
                      name.isEmpty() ? QStringLiteral("tab %1").arg(page) : name);
     }
 
@@ -281,7 +276,6 @@ protected:
     }
 
     test::ProgramHarness program;
-    Settings settings;
     int optionsPage = 0;
     QString inputPrompt;
     bool runActive = false;

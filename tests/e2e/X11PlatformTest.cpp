@@ -5,7 +5,6 @@
 #include <array>
 #include <memory>
 
-#include "Polling.h"
 #include "SimProcess.h"
 #include "StatusBarPainter.h"
 #include "app/GameWindow.h"
@@ -26,13 +25,13 @@ namespace bm {
 namespace {
 
 using test::eventually;
+using test::GameTitle;
 using test::SimProcess;
 
 constexpr int Lv = 0;
 constexpr int Exp = 1;
 constexpr int Money = 2;
 
-const QString GameTitle = QStringLiteral("LaTale Client");
 const QString NotFind = QStringLiteral("NotFind");
 const QString NotRecognised = QStringLiteral("認識NG");
 
@@ -112,13 +111,6 @@ protected:
         return last;
     }
 
-    QImage captureClient() {
-        PixelBuffer pixels;
-        const QSize size = sim::DefaultClientSize;
-        x().captureRegion(game, true, 0, 0, size.width(), size.height(), pixels);
-        return pixels.toImage();
-    }
-
     test::TestContext<X11Platform> c;
     std::unique_ptr<SimProcess> sim;
     WindowId game = 0;
@@ -136,11 +128,6 @@ private:
         }
     }
 };
-
-// What the stand-in shows with its figures at the start.
-QImage defaultStatusBar() {
-    return sim::renderStatusBar({.lv = 57, .expHundredths = 1234, .money = 1234567});
-}
 
 class StatusBarReading : public StandIn, public testing::WithParamInterface<SimLayout> {};
 
@@ -236,13 +223,6 @@ TEST_F(StandIn, RegionsPastTheEdgesAndBadRequestsReadBlackAndNoNumberAndPumpEven
     EXPECT_LT(x().tickCount() - before, 2000u);
 }
 
-// Sets a window's title from another client, as a program renaming its
-// window does.
-bool setTitle(WindowId window, const QString& title) {
-    return QProcess::execute("xdotool", {"set_window", "--name", title, QString::number(window)}) ==
-           0;
-}
-
 TEST_F(StandIn, TheGameWindowFoundLastIsCheckedAndFoundAgainWhenItChanges) {
     start({"--pos", "60,50"});
     GameWindowCache cache;
@@ -251,15 +231,19 @@ TEST_F(StandIn, TheGameWindowFoundLastIsCheckedAndFoundAgainWhenItChanges) {
         EXPECT_EQ(x().findWindowByTitle(QString::fromLatin1(other)), 0u) << other;
     }
 
-    // Renamed it is no longer the game window; named back it is again.
-    ASSERT_TRUE(setTitle(game, QStringLiteral("LaTale Client - loading")));
+    // Renamed (by another client, as the game renames its window) it is no
+    // longer the game window; named back it is again.
+    const auto rename = [&](const QString& title) {
+        return QProcess::execute("xdotool", {"set_window", "--name", title, QString::number(game)});
+    };
+    ASSERT_EQ(rename("LaTale Client - loading"), 0);
     EXPECT_TRUE(eventually([&]() { return FindGameWindow(x(), cache, GameTitle) == 0; }));
-    ASSERT_TRUE(setTitle(game, GameTitle));
+    ASSERT_EQ(rename(GameTitle), 0);
     EXPECT_TRUE(eventually([&]() { return FindGameWindow(x(), cache, GameTitle) == game; }));
 
     // Closed, it is no longer found; its regions capture black and read
     // nothing, the text still written as black columns of the region's width.
-    ASSERT_TRUE(sim->send(QStringLiteral("close")));
+    ASSERT_TRUE(sim->send("close"));
     ASSERT_TRUE(sim->waitForExit());
     EXPECT_TRUE(eventually([&]() { return FindGameWindow(x(), cache, GameTitle) == 0; }));
     for (const bool client : {true, false}) {
@@ -299,8 +283,13 @@ class WindowShapes : public StandIn, public testing::WithParamInterface<Shape> {
 
 TEST_P(WindowShapes, AreFoundReadCoveredAndInFrontExactlyWhileTheyAre) {
     start(QString::fromLatin1(GetParam().arguments).split(u' '));
-    const QImage drawn = defaultStatusBar();
-    EXPECT_TRUE(eventually([&] { return captureClient() == drawn; }));
+    // The stand-in's figures at the start.
+    const QImage drawn = sim::renderStatusBar({.lv = 57, .expHundredths = 1234, .money = 1234567});
+    PixelBuffer client;
+    EXPECT_TRUE(eventually([&] {
+        x().captureRegion(game, true, 0, 0, drawn.width(), drawn.height(), client);
+        return client.toImage() == drawn;
+    }));
     EXPECT_TRUE(eventually([&] { return x().isForeground(game); }));
 
     ASSERT_TRUE(sim->send("focus away"));
