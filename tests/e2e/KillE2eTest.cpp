@@ -37,7 +37,10 @@ bool whole(const QByteArray& bytes, bool payRecord) {
 
 class KillAtAnyMoment : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(program.ready()); }
+    void SetUp() override {
+        ASSERT_TRUE(program.ready());
+        std::fprintf(stderr, "[ kill ] BM_KILL_SEED=%u repeats this run\n", seed);
+    }
 
     int uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); }
 
@@ -51,7 +54,6 @@ protected:
         return program.waitForWindow(QStringLiteral("オプション"));
     }
 
-    // The failure messages name the seed.
     const unsigned seed = qEnvironmentVariableIsEmpty("BM_KILL_SEED")
                               ? std::random_device{}()
                               : qEnvironmentVariable("BM_KILL_SEED").toUInt();
