@@ -7,7 +7,6 @@
 #include <QThread>
 #include <random>
 
-#include "LayoutTwin.h"
 #include "ProgramHarness.h"
 #include "SimProcess.h"
 #include "platform/x11/X11Platform.h"
@@ -22,7 +21,7 @@ namespace {
 constexpr int Rounds = 50;
 // Every tenth round lasts until the first capture, which writes the pay record.
 constexpr int MeasuringEvery = 10;
-const QString GameTitle = QStringLiteral("LaTale Client");
+const QString Ini = QStringLiteral("TK2LConfig.ini");
 
 // Every line feed ends a CR LF; a pay record also ends in one (the debug log
 // may end in a line cut short), and a debug log begins with a time stamp.
@@ -40,11 +39,7 @@ class KillAtAnyMoment : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(program.ready());
-        const QByteArray fixed = qgetenv("BM_KILL_SEED");
-        seed = fixed.isEmpty() ? std::random_device{}() : fixed.toUInt();
-        std::printf("[ kill ] seed %u (BM_KILL_SEED=%u repeats this run)\n", seed, seed);
-        std::fflush(stdout);
-        rng.seed(seed);
+        std::fprintf(stderr, "[ kill ] BM_KILL_SEED=%u repeats this run\n", seed);
     }
 
     int uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); }
@@ -53,24 +48,21 @@ protected:
     WindowId openOptions() {
         const WindowId main = program.waitForWindow(test::ProgramHarness::programTitle());
         if (main == 0 || !program.activate(main) ||
-            !program.keys({QStringLiteral("alt"), QStringLiteral("Right"), QStringLiteral("Down"),
-                           QStringLiteral("Return")})) {
+            !program.keys(QStringLiteral("alt Right Down Return").split(u' '))) {
             return 0;
         }
         return program.waitForWindow(QStringLiteral("オプション"));
     }
 
-    QByteArray settingsBytes() const {
-        return test::TempFolder::readBytes(program.file(QStringLiteral("TK2LConfig.ini")));
-    }
-
-    unsigned seed = 0;
-    std::mt19937 rng;
+    const unsigned seed = qEnvironmentVariableIsEmpty("BM_KILL_SEED")
+                              ? std::random_device{}()
+                              : qEnvironmentVariable("BM_KILL_SEED").toUInt();
+    std::mt19937 rng{seed};
     test::ProgramHarness program;
 };
 
 TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
-    test::SimProcess sim{{QStringLiteral("--pos"), QStringLiteral("40,40")}};
+    test::SimProcess sim{{"--pos", "40,40"}};
     ASSERT_TRUE(sim.ready()) << sim.errors().toStdString();
 
     // The old file differs from what a save writes in its first line, the
@@ -80,7 +72,7 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
     s.PayRecordMonthly = true;
     s.ProgramTitle += QStringLiteral(" (written by the test)");
     ASSERT_TRUE(program.writeSettings(s));
-    const QByteArray oldFile = settingsBytes();
+    const QByteArray oldFile = program.bytes(Ini);
 
     // The new file: what one save from the options dialog writes. The time
     // the start-up takes bounds the moments of the start-up kills.
@@ -90,17 +82,16 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
     const int startupMs = static_cast<int>(startup.elapsed());
     WindowId options = openOptions();
     ASSERT_NE(options, 0u);
-    const QPoint save = test::LayoutTwin(s).optionsControl(QStringLiteral("cmdSave"), 0,
-                                                           program.clientSize(options));
+    const QPoint save = program.optionsControl(options, "cmdSave", 0);
     ASSERT_TRUE(program.click(options, save));
     ASSERT_TRUE(program.waitForLog(QStringLiteral("Saving ConfigFile ･･･ End "), 10000));
-    const QByteArray newFile = settingsBytes();
+    const QByteArray newFile = program.bytes(Ini);
     ASSERT_NE(newFile, oldFile) << "a save must change the file for the test to tell them apart";
     program.kill();
 
     for (int round = 1; round <= Rounds; ++round) {
         SCOPED_TRACE("round " + std::to_string(round) + ", seed " + std::to_string(seed));
-        test::TempFolder::writeBytes(program.file(QStringLiteral("TK2LConfig.ini")), oldFile);
+        test::TempFolder::writeBytes(program.file(Ini), oldFile);
         if (round % MeasuringEvery == 0) {
             // Beside the game in front, killed around the first capture.
             ASSERT_TRUE(program.start()) << program.output().toStdString();
@@ -113,13 +104,12 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
             // The game is kept in front until the kill: the window manager
             // may give the new main window the focus a moment after it shows.
             const QDeadlineTimer killAt(uniform(18000, 28000));
-            const WindowId game = program.x11().findWindowByTitle(GameTitle);
+            const WindowId game = program.x11().findWindowByTitle(test::GameTitle);
             while (!killAt.hasExpired()) {
                 if (program.x11().foregroundWindow() != game) {
-                    program.activate(GameTitle);
+                    program.activate(game);
                 }
-                QThread::msleep(
-                    static_cast<unsigned long>(std::min<qint64>(100, killAt.remainingTime())));
+                QThread::msleep(50);
             }
         } else if (uniform(0, 1) == 0) {
             ASSERT_TRUE(program.launch());
@@ -133,13 +123,13 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
             ASSERT_TRUE(program.activate(options));
             QProcess clicks;
             clicks.start(
-                QStringLiteral("xdotool"),
+                "xdotool",
                 QStringLiteral("mousemove --window %1 %2 %3 click --repeat 30 --delay 20 1")
                     .arg(options)
                     .arg(save.x())
                     .arg(save.y())
                     .split(u' '));
-            ASSERT_TRUE(program.waitForLog(QStringLiteral("Click : Setting Save "), 10000));
+            ASSERT_TRUE(program.waitForLog("Click : Setting Save ", 10000));
             QThread::msleep(static_cast<unsigned long>(uniform(0, 600)));
             program.kill();
             clicks.kill();
@@ -147,16 +137,14 @@ TEST_F(KillAtAnyMoment, SettingsLogAndPayRecordStayWhole) {
         }
         program.kill();
 
-        const QByteArray settings = settingsBytes();
+        const QByteArray settings = program.bytes(Ini);
         EXPECT_TRUE(settings == oldFile || settings == newFile) << "TK2LConfig.ini half-written";
-        for (const QString& log :
-             {QStringLiteral("debug.txt"), QStringLiteral("debugBackUp.txt")}) {
-            EXPECT_TRUE(whole(test::TempFolder::readBytes(program.file(log)), false))
-                << log.toStdString();
+        for (const char* log : {"debug.txt", "debugBackUp.txt"}) {
+            EXPECT_TRUE(whole(program.bytes(log), false)) << log;
         }
         for (const QString& record : program.payRecordFiles()) {
-            const QString path = program.file(QStringLiteral("log/") + record);
-            EXPECT_TRUE(whole(test::TempFolder::readBytes(path), true)) << record.toStdString();
+            EXPECT_TRUE(whole(program.bytes(QStringLiteral("log/") + record), true))
+                << record.toStdString();
         }
         if (HasFailure()) {
             return;

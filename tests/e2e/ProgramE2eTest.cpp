@@ -15,8 +15,6 @@
 namespace bm {
 namespace {
 
-const QString GameTitle = QStringLiteral("LaTale Client");
-
 class ProgramAgainstStandIn : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -24,7 +22,7 @@ protected:
         ASSERT_TRUE(program.ready());
     }
 
-    test::SimProcess sim{{QStringLiteral("--pos"), QStringLiteral("40,40")}};
+    test::SimProcess sim{{"--pos", "40,40"}};
     test::ProgramHarness program;
 };
 
@@ -36,9 +34,9 @@ TEST_F(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
 
     ASSERT_TRUE(program.start()) << program.output().toStdString();
     // The game must be in front for a capture to happen.
-    ASSERT_TRUE(program.activate(GameTitle));
-    const QByteArray bytes = program.recordAfterChange(
-        [&] { return sim.send(QStringLiteral("exp 15.00 money 1240000")); }, 90000);
+    ASSERT_TRUE(program.activate(program.shownWindow(test::GameTitle)));
+    const QByteArray bytes =
+        program.recordAfterChange([&] { return sim.send("exp 15.00 money 1240000"); }, 90000);
     ASSERT_FALSE(bytes.isEmpty()) << program.logText();
     ASSERT_EQ(program.payRecordFiles().size(), 1);
     const QByteArray header = cp932::encode(QStringLiteral(
@@ -46,14 +44,14 @@ TEST_F(ProgramAgainstStandIn, MeasuresTheStandInAndClosesWithTheSummary) {
         "経過(分)   Exp時給(%)     ELY時給(k) \r\n"));
     ASSERT_TRUE(bytes.startsWith(header));
     const QString line = cp932::decode(bytes.mid(header.size()));
-    const QDateTime when = QDateTime::fromString(line.left(11), QStringLiteral("MM/dd HH:mm"));
-    EXPECT_TRUE(when.isValid()) << line.toStdString();
+    EXPECT_TRUE(QDateTime::fromString(line.left(11), "MM/dd HH:mm").isValid())
+        << line.toStdString();
     EXPECT_TRUE(test::ProgramHarness::changedRecordLines(50, 85).contains(line.mid(11)))
         << line.toStdString();
 
     ASSERT_TRUE(program.close()) << program.output().toStdString();
     EXPECT_EQ(program.exitCode(), 0);
-    EXPECT_EQ(program.logMessages().count(QStringLiteral("End of the Program ")), 1);
+    EXPECT_EQ(program.logMessages().count("End of the Program "), 1);
 }
 
 // The clicks of a gesture, sent with xdotool: 'L' left, 'R' right, 'B' both
@@ -74,24 +72,22 @@ TEST_F(ProgramAgainstStandIn, GestureClicksOverTheGameSuspendCaptureShootAndResu
     s.GestureEnabled = true;
     s.GestureWaitTime = 500;
     s.BeepOnCapture = false;
-    s.ImageExtension = QStringLiteral(".png");
+    s.ImageExtension = ".png";
     ASSERT_TRUE(program.writeSettings(s));
     ASSERT_TRUE(program.start()) << program.output().toStdString();
-    EXPECT_TRUE(
-        program.logMessages().contains(QStringLiteral("Mouse Events Acquire ･･･ Successfull ")))
+    EXPECT_TRUE(program.logMessages().contains("Mouse Events Acquire ･･･ Successfull "))
         << program.logText();
     // The game has the focus and the pointer while the user clicks.
-    ASSERT_TRUE(program.activate(GameTitle));
-    ASSERT_TRUE(test::ProgramHarness::xdotool(
-        {QStringLiteral("mousemove"), QStringLiteral("200"), QStringLiteral("110")}));
+    ASSERT_TRUE(program.activate(program.shownWindow(test::GameTitle)));
+    ASSERT_TRUE(test::ProgramHarness::xdotool({"mousemove", "200", "110"}));
 
     // Each gesture logs its message. While suspended the capture timer is
     // off: a capture then is the gesture's.
     const std::pair<const char*, QString> gestures[] = {
-        {"LRLL", QStringLiteral("Suspend Mode On ")},
-        {"RRRR", QStringLiteral("CaptureImage0")},
-        {"BB", QStringLiteral("OnLine Print Screen ･･･ End ")},
-        {"LRLR", QStringLiteral("Suspend Mode Off ")},
+        {"LRLL", "Suspend Mode On "},
+        {"RRRR", "CaptureImage0"},
+        {"BB", "OnLine Print Screen ･･･ End "},
+        {"LRLR", "Suspend Mode Off "},
     };
     for (const auto& [clicks, message] : gestures) {
         const qsizetype before = program.logMessages().count(message);
@@ -105,8 +101,7 @@ TEST_F(ProgramAgainstStandIn, GestureClicksOverTheGameSuspendCaptureShootAndResu
     // Each acted once.
     EXPECT_EQ(program.logMessages().count(gestures[0].second), 1);
     EXPECT_EQ(program.logMessages().count(gestures[2].second), 1);
-    const QStringList shots =
-        QDir(program.file(QStringLiteral("ss"))).entryList(QDir::Files, QDir::Name);
+    const QStringList shots = QDir(program.file("ss")).entryList(QDir::Files, QDir::Name);
     ASSERT_EQ(shots.size(), 1) << shots.join(QLatin1Char(' ')).toStdString();
     // A picture of the game in front: its 320 x 160 client area at least.
     const QImage shot(program.file(QStringLiteral("ss/") + shots[0]));

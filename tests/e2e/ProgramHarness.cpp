@@ -1,14 +1,23 @@
 #include "ProgramHarness.h"
 
-#include <QDir>
+#include <QApplication>
 #include <QFile>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QProcessEnvironment>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QThread>
 
-#include "Polling.h"
-#include "StandInSettings.h"
 #include "platform/x11/X11Platform.h"
-#include "settings/SettingsDefaults.h"
+#include "settings/FormInputCheck.h"
+#include "settings/FormOption.h"
+#include "settings/OptionContext.h"
+#include "settings/OptionsHost.h"
+#include "shell/FormMainUi.h"
+#include "support/TestContext.h"
 
 // Xlib last: its macros clash with Qt names.
 #include "platform/x11/X11Handles.h"
@@ -23,15 +32,59 @@ bool copyFile(const QString& from, const QString& to) {
                                  QFile::permissions(from) | QFile::ReadOwner | QFile::WriteOwner);
 }
 
+// All zero (unmapped, no size) when the window is gone.
+XWindowAttributes attributesOf(Display* display, WindowId window) {
+    XWindowAttributes a{};
+    if (window == 0 || XGetWindowAttributes(display, window, &a) == 0) {
+        return {};
+    }
+    return a;
+}
+
+QSize clientSize(Display* display, WindowId window) {
+    const XWindowAttributes a = attributesOf(display, window);
+    return QSize(a.width, a.height);
+}
+
+// The main window as far as the options dialog reaches it; nothing happens.
+class QuietHost : public OptionsHost {
+public:
+    void DebugItemDisplay(bool) override {}
+    void setGesturesLoaded(bool) override {}
+    void setGraphBuffer(bool) override {}
+    QRect mainWindowRect() const override { return {}; }
+    void setMainWindowWidth(int) override {}
+    void applyRememberedWindowRect() override {}
+    void setWatchTimer(int, bool) override {}
+    void showMainWindow() override {}
+};
+
+// Lays the window out at the client size the program shows it with.
+void layOut(QWidget& window, QSize client) {
+    window.setAttribute(Qt::WA_DontShowOnScreen);
+    window.show();
+    window.resize(client);
+    if (window.layout()) {
+        window.layout()->activate();
+    }
+    QApplication::processEvents();
+}
+
+// The centre of a named control in the window; (-1, -1) when there is none.
+QPoint centreOf(QWidget& window, const QString& name) {
+    auto* control = window.findChild<QWidget*>(name);
+    return control ? control->mapTo(&window, control->rect().center()) : QPoint(-1, -1);
+}
+
 }  // namespace
 
 ProgramHarness::ProgramHarness()
     : root_(QDir::tempPath() + QStringLiteral("/bm-program-XXXXXX")),
       x_(std::make_unique<X11Platform>()) {
     QDir root(root_.path());
-    ready_ = root_.isValid() && root.mkdir(QStringLiteral("program")) &&
-             root.mkdir(QStringLiteral("tmp")) && root.mkdir(QStringLiteral("runtime")) &&
-             QFile::setPermissions(root_.filePath(QStringLiteral("runtime")),
+    ready_ = root_.isValid() && root.mkdir("program") && root.mkdir("tmp") &&
+             root.mkdir("runtime") &&
+             QFile::setPermissions(root_.filePath("runtime"),
                                    QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString program = QStringLiteral(BM_PROGRAM_PATH);
     ready_ = ready_ && copyFile(program, file(QFileInfo(program).fileName()));
@@ -44,10 +97,6 @@ ProgramHarness::ProgramHarness()
 
 ProgramHarness::~ProgramHarness() {
     kill();
-}
-
-QString ProgramHarness::programTitle() {
-    return makeProgramTitle(DefaultVersionText);
 }
 
 Settings ProgramHarness::autoRunSettings(int windowTop) const {
@@ -64,29 +113,16 @@ Settings ProgramHarness::autoRunSettings(int windowTop) const {
     return s;
 }
 
-bool ProgramHarness::writeSettings(const Settings& settings) {
-    return writeSettingsFile(programFolder(), settings);
-}
-
-bool ProgramHarness::start(int timeoutMs) {
-    return launch(timeoutMs) && waitForLog(QStringLiteral("Program StartUp Complete "), timeoutMs);
-}
-
 bool ProgramHarness::launch(int timeoutMs) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("TMPDIR"), root_.filePath(QStringLiteral("tmp")));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root_.filePath(QStringLiteral("runtime")));
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("TMPDIR", root_.filePath("tmp"));
+    env.insert("XDG_RUNTIME_DIR", root_.filePath("runtime"));
     process_.setProcessEnvironment(env);
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.setWorkingDirectory(programFolder());
     process_.start(file(QFileInfo(QStringLiteral(BM_PROGRAM_PATH)).fileName()), {});
     return process_.waitForStarted(timeoutMs);
-}
-
-void ProgramHarness::kill() {
-    process_.kill();
-    process_.waitForFinished(10000);
 }
 
 bool ProgramHarness::close(int timeoutMs) {
@@ -98,17 +134,9 @@ bool ProgramHarness::close(int timeoutMs) {
     return process_.waitForFinished(timeoutMs);
 }
 
-int ProgramHarness::exitCode() const {
-    return !running() && process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
-}
-
 bool ProgramHarness::waitForLog(const QString& message, int timeoutMs) {
-    eventually([&] { return !running() || logMessages().contains(message); }, timeoutMs);
+    eventually([&] { return !alive() || logMessages().contains(message); }, timeoutMs);
     return logMessages().contains(message);
-}
-
-QStringList ProgramHarness::payRecordFiles() const {
-    return QDir(file(QStringLiteral("log"))).entryList(QDir::Files, QDir::Name);
 }
 
 QByteArray ProgramHarness::recordAfterChange(const std::function<bool()>& changeFigures,
@@ -142,10 +170,9 @@ QStringList ProgramHarness::changedRecordLines(int fromSeconds, int toSeconds) {
         const QString minutes = QString::number((seconds / 6) / 10.0, 'f', 1);
         const QString expRate = QString::number(2.66 * 3600 / seconds, 'f', 2);
         const QString moneyRate = QString::number(5433 * 3.6 / seconds, 'f', 2);
-        lines << column(QStringLiteral("57"), 6) + column(QStringLiteral("15.00"), 11) +
-                     column(QStringLiteral("1,240,000"), 16) + column(QStringLiteral("2.66"), 11) +
-                     column(QStringLiteral("5,433"), 17) + column(minutes, 9) +
-                     column(expRate, 13) + column(moneyRate, 14) + QStringLiteral("\r\n");
+        lines << column("57", 6) + column("15.00", 11) + column("1,240,000", 16) +
+                     column("2.66", 11) + column("5,433", 17) + column(minutes, 9) +
+                     column(expRate, 13) + column(moneyRate, 14) + "\r\n";
     }
     return lines;
 }
@@ -157,33 +184,49 @@ WindowId ProgramHarness::mainWindow() {
 WindowId ProgramHarness::shownWindow(const QString& title) {
     // A hidden window keeps its title; only a mapped one is on the screen.
     const WindowId id = x_->findWindowByTitle(title);
-    XWindowAttributes attributes{};
-    if (id == 0 || XGetWindowAttributes(x_->display(), id, &attributes) == 0) {
-        return 0;
+    return attributesOf(x_->display(), id).map_state == IsViewable ? id : 0;
+}
+
+QPoint ProgramHarness::menuBarItem(const QString& caption, bool runActive) {
+    QMainWindow window;
+    FormMainUi ui;
+    ui.build(&window);
+    if (runActive) {
+        ui.menuRun->setText(QStringLiteral("ロギング"));
     }
-    return attributes.map_state == IsViewable ? id : 0;
-}
-
-WindowId ProgramHarness::waitForWindow(const QString& title, int timeoutMs) {
-    WindowId id = 0;
-    eventually([&] { return (id = shownWindow(title)) != 0; }, timeoutMs);
-    return id;
-}
-
-bool ProgramHarness::waitForNoWindow(const QString& title, int timeoutMs) {
-    return eventually([&] { return shownWindow(title) == 0; }, timeoutMs);
-}
-
-QSize ProgramHarness::clientSize(WindowId window) {
-    XWindowAttributes attributes{};
-    if (XGetWindowAttributes(x_->display(), window, &attributes) == 0) {
-        return {};
+    layOut(window, QSize(700, 480));
+    for (QAction* action : window.menuBar()->actions()) {
+        if (action->text() == caption) {
+            return window.menuBar()->actionGeometry(action).center() + window.menuBar()->pos();
+        }
     }
-    return QSize(attributes.width, attributes.height);
+    return {-1, -1};
 }
 
-bool ProgramHarness::activate(const QString& title) {
-    return activate(shownWindow(title));
+QPoint ProgramHarness::optionsControl(WindowId options, const QString& name, int page) {
+    TestContext<> c;
+    c.settings = settings_;
+    QuietHost host;
+    FormOption dialog(c.ctx, host, OptionServices{});
+    layOut(dialog, clientSize(x_->display(), options));
+    auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("tabOption"));
+    if (name.isEmpty()) {
+        QTabBar* bar = tabs->tabBar();
+        return bar->mapTo(&dialog, bar->tabRect(page).center());
+    }
+    tabs->setCurrentIndex(page);
+    QApplication::processEvents();
+    return centreOf(dialog, name);
+}
+
+QPoint ProgramHarness::inputControl(WindowId input, const QString& name, const QString& prompt) {
+    ScriptedPrompt answers;
+    FormInputCheck dialog(answers);
+    if (auto* label = dialog.findChild<QLabel*>(QStringLiteral("lblmsg"))) {
+        label->setText(prompt);
+    }
+    layOut(dialog, clientSize(x_->display(), input));
+    return centreOf(dialog, name);
 }
 
 bool ProgramHarness::activate(WindowId window, int timeoutMs) {
@@ -201,15 +244,6 @@ bool ProgramHarness::xdotool(const QStringList& arguments) {
            process.exitCode() == 0;
 }
 
-bool ProgramHarness::keys(const QStringList& keys) {
-    // A user's pause between keys: a menu opened by one is shown before the next.
-    return xdotool(QStringLiteral("key --delay 150").split(u' ') + keys);
-}
-
-bool ProgramHarness::type(const QString& text) {
-    return xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("60"), text});
-}
-
 bool ProgramHarness::click(WindowId window, QPoint point) {
     return xdotool(QStringLiteral("mousemove --window %1 %2 %3 sleep 0.15 click 1")
                        .arg(window)
@@ -221,9 +255,10 @@ bool ProgramHarness::click(WindowId window, QPoint point) {
 bool ProgramHarness::clickCloseBox(WindowId window) {
     // About ten pixels in from the frame's top right corner.
     const std::optional<WindowRect> outer = x_->windowRect(window);
-    return outer && xdotool({QStringLiteral("mousemove"), QString::number(outer->right - 10),
-                             QString::number(outer->top + 10), QStringLiteral("sleep"),
-                             QStringLiteral("0.15"), QStringLiteral("click"), QStringLiteral("1")});
+    return outer && xdotool(QStringLiteral("mousemove %1 %2 sleep 0.15 click 1")
+                                .arg(outer->right - 10)
+                                .arg(outer->top + 10)
+                                .split(u' '));
 }
 
 bool ProgramHarness::sendClientMessage(WindowId window, const char* type, long data0, long data1) {

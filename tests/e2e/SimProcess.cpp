@@ -1,6 +1,5 @@
 #include "SimProcess.h"
 
-#include <QDeadlineTimer>
 #include <QProcessEnvironment>
 
 namespace bm::test {
@@ -17,26 +16,13 @@ SimProcess::SimProcess(const QStringList& arguments, int timeoutMs) {
 }
 
 bool SimProcess::waitForLine(const QString& line, int timeoutMs) {
-    const QByteArray wanted = line.toUtf8() + '\n';
-    QDeadlineTimer deadline(timeoutMs);
-    while (true) {
-        const qsizetype at = output_.indexOf(wanted);
-        if (at >= 0 && (at == 0 || output_[at - 1] == '\n')) {
-            output_.remove(0, at + wanted.size());
-            return true;
-        }
-        if (deadline.hasExpired() || process_.state() == QProcess::NotRunning) {
-            return false;
-        }
-        process_.waitForReadyRead(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1)));
-        output_ += process_.readAllStandardOutput();
-    }
-}
-
-bool SimProcess::send(const QString& line, int timeoutMs) {
-    process_.write(line.toUtf8() + '\n');
-    process_.waitForBytesWritten(timeoutMs);
-    return waitForLine(reportFor(line), timeoutMs);
+    return eventually(
+        [&] {
+            process_.waitForReadyRead(20);
+            output_ += process_.readAllStandardOutput();
+            return takeLine(output_, line, read_);
+        },
+        timeoutMs);
 }
 
 }  // namespace bm::test

@@ -1,10 +1,42 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QThread>
+#include <functional>
 
 namespace bm::test {
+
+// Polls until `condition` holds; false when it still fails after timeoutMs
+// (by default long enough for the stand-in, another process, to show what
+// it was told).
+inline bool eventually(const std::function<bool()>& condition, int timeoutMs = 5000) {
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+// Finds `line` as a whole line of a stand-in's report `text` at or after
+// `from`, and moves `from` past it.
+inline bool takeLine(const QByteArray& text, const QString& line, qsizetype& from) {
+    const QByteArray wanted = line.toUtf8() + '\n';
+    const qsizetype at = text.indexOf(wanted, from);
+    if (at < 0 || (at > 0 && text[at - 1] != '\n')) {
+        return false;
+    }
+    from = at + wanted.size();
+    return true;
+}
+
+// The title of the stand-ins' window, the game's.
+inline const QString GameTitle = QStringLiteral("LaTale Client");
 
 // What a stand-in reports once it has carried out a script line.
 inline QString reportFor(const QString& line) {
@@ -25,7 +57,11 @@ public:
     bool ready() const { return ready_; }
     // Sends one script line and waits until the stand-in reports it done.
     // The pixels may reach the screen a moment later.
-    bool send(const QString& line, int timeoutMs = 5000);
+    bool send(const QString& line, int timeoutMs = 5000) {
+        process_.write(line.toUtf8() + '\n');
+        process_.waitForBytesWritten(timeoutMs);
+        return waitForLine(reportFor(line), timeoutMs);
+    }
     bool waitForExit(int timeoutMs = 5000) {
         return process_.state() == QProcess::NotRunning || process_.waitForFinished(timeoutMs);
     }
@@ -36,6 +72,7 @@ private:
 
     QProcess process_;
     QByteArray output_;
+    qsizetype read_ = 0;
     bool ready_ = false;
 };
 

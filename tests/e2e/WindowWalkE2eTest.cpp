@@ -3,7 +3,6 @@
 #include <QThread>
 #include <functional>
 
-#include "LayoutTwin.h"
 #include "ProgramHarness.h"
 #include "SimProcess.h"
 #include "app/Cp932.h"
@@ -20,7 +19,6 @@ using test::inOrder;
 
 const QString OptionsTitle = QStringLiteral("オプション");
 const QString InputTitle = QStringLiteral("設定値入力");
-const QString VersionTitle = QStringLiteral("バージョン情報");
 const QString RandomOneTitle = QStringLiteral("らんだまーオンリーONE");
 const QString RandomSomeTitle = QStringLiteral("らんだまーステキなサムシング");
 
@@ -33,20 +31,15 @@ struct Menu {
     QStringList items;
 };
 const Menu Menus[] = {
-    {QStringLiteral("ファイル"), {}, {QStringLiteral("パターン保存"), QStringLiteral("終了")}},
-    {QStringLiteral("設定"),
-     {QStringLiteral("Right")},
-     {QStringLiteral("オプション..."), QStringLiteral("マウスジェスチャ"),
-      QStringLiteral("デバッグモード"), QStringLiteral("ミニ表示")}},
-    {QStringLiteral("ツール"),
-     {QStringLiteral("Left"), QStringLiteral("Left")},
-     {RandomOneTitle, RandomSomeTitle, QStringLiteral("プリントスクリーン"),
-      QStringLiteral("結果をコピー"), QStringLiteral("認識失敗の画像を開く")}},
-    {QStringLiteral("ヘルプ"),
-     {QStringLiteral("Left")},
-     {QStringLiteral("クイックリファレンス"), QStringLiteral("使用方法"),
-      QStringLiteral("よんで！"), QStringLiteral("実行環境調査"),
-      QStringLiteral("バージョン情報...")}},
+    {"ファイル", {}, {"パターン保存", "終了"}},
+    {"設定", {"Right"}, {"オプション...", "マウスジェスチャ", "デバッグモード", "ミニ表示"}},
+    {"ツール",
+     {"Left", "Left"},
+     {RandomOneTitle, RandomSomeTitle, "プリントスクリーン", "結果をコピー",
+      "認識失敗の画像を開く"}},
+    {"ヘルプ",
+     {"Left"},
+     {"クイックリファレンス", "使用方法", "よんで！", "実行環境調査", "バージョン情報..."}},
 };
 
 // How the user reaches a menu item: Alt and the arrow keys, or a click on
@@ -56,11 +49,6 @@ enum class Open { Keys, Mouse };
 // manager: its OK or Cancel button (clicked), Escape, the window manager's
 // close button (clicked) or close key (Alt+F4). None: the step shows none.
 enum class Close { None, Ok, Cancel, Escape, CloseBox, CloseKey };
-
-const char* closeName(Close how) {
-    static const char* const names[] = {"-", "OK", "Cancel", "Escape", "close box", "Alt+F4"};
-    return names[static_cast<int>(how)];
-}
 
 // A menu item, how it is opened, the window it shows, how that is closed,
 // the debug-log lines the step writes, in order, and what the user does in
@@ -81,7 +69,7 @@ protected:
 
     // The main window below the stand-in so that neither covers the other.
     void start(bool autoStart) {
-        settings = program.autoRunSettings(240);
+        Settings settings = program.autoRunSettings(240);
         settings.AutoStart = autoStart;
         settings.GestureEnabled = false;
         settings.BeepOnCapture = false;
@@ -90,8 +78,6 @@ protected:
         ASSERT_TRUE(program.start()) << program.output().toStdString();
         ASSERT_NE(program.waitForWindow(test::ProgramHarness::programTitle()), 0u);
     }
-
-    test::LayoutTwin twin() const { return test::LayoutTwin(settings); }
 
     void openMenu(const QString& menu, const QString& item, Open how) {
         const auto m = std::find_if(std::begin(Menus), std::end(Menus),
@@ -105,15 +91,15 @@ protected:
         if (how == Open::Keys) {
             // Alt alone puts the keyboard on the menu bar; Down opens the
             // menu with its first item chosen.
-            keys << QStringLiteral("alt") << m->barKeys << QStringLiteral("Down");
+            keys << "alt" << m->barKeys << "Down";
         } else {
-            ASSERT_TRUE(program.click(main, twin().menuBarItem(menu, runActive)));
-            keys << QStringLiteral("Down");  // a menu opened by a click has no item chosen
+            ASSERT_TRUE(program.click(main, program.menuBarItem(menu, runActive)));
+            keys << "Down";  // a menu opened by a click has no item chosen
         }
         for (qsizetype i = 0; i < index; ++i) {
-            keys << QStringLiteral("Down");
+            keys << "Down";
         }
-        ASSERT_TRUE(program.keys(keys << QStringLiteral("Return")));
+        ASSERT_TRUE(program.keys(keys << "Return"));
     }
 
     // A click on a command of the menu bar itself (開始, 停止).
@@ -121,7 +107,7 @@ protected:
         const qsizetype before = program.logMessages().size();
         const WindowId main = program.mainWindow();
         ASSERT_TRUE(program.activate(main));
-        ASSERT_TRUE(program.click(main, twin().menuBarItem(caption, runActive)));
+        ASSERT_TRUE(program.click(main, program.menuBarItem(caption, runActive)));
         expectLogSince(before, log);
     }
 
@@ -130,22 +116,19 @@ protected:
         ASSERT_TRUE(program.activate(window)) << title.toStdString();
         if (how == Close::Ok || how == Close::Cancel) {
             // The options dialog has OK alone.
-            const QSize size = program.clientSize(window);
-            const QString name = title == OptionsTitle ? QStringLiteral("cmdEnd")
-                                 : how == Close::Ok    ? QStringLiteral("cmdEnter")
-                                                       : QStringLiteral("cmdCancel");
+            const QString name = title == OptionsTitle ? "cmdEnd"
+                                 : how == Close::Ok    ? "cmdEnter"
+                                                       : "cmdCancel";
             clickControl(window,
-                         title == OptionsTitle ? twin().optionsControl(name, optionsPage, size)
-                                               : twin().inputControl(name, inputPrompt, size),
+                         title == OptionsTitle ? program.optionsControl(window, name, optionsPage)
+                                               : program.inputControl(window, name, inputPrompt),
                          name);
         } else if (how == Close::CloseBox) {
             ASSERT_TRUE(program.clickCloseBox(window));
         } else if (how != Close::None) {
-            ASSERT_TRUE(program.keys(
-                {how == Close::Escape ? QStringLiteral("Escape") : QStringLiteral("alt+F4")}));
+            ASSERT_TRUE(program.keys({how == Close::Escape ? "Escape" : "alt+F4"}));
         }
-        EXPECT_TRUE(program.waitForNoWindow(title))
-            << title.toStdString() << " still open after " << closeName(how);
+        EXPECT_TRUE(program.waitForNoWindow(title)) << title.toStdString() << " still open";
     }
 
     void clickControl(WindowId window, QPoint where, const QString& name) {
@@ -154,10 +137,9 @@ protected:
     }
 
     void run(const Step& step) {
-        SCOPED_TRACE((step.item + u' ' + QLatin1String(closeName(step.close))).toStdString());
         const qsizetype before = program.logMessages().size();
-        inputPrompt = step.item == RandomOneTitle ? QStringLiteral("乱数の上限値を入力してください")
-                                                  : QStringLiteral("乱数の個数を入力してください");
+        inputPrompt = step.item == RandomOneTitle ? "乱数の上限値を入力してください"
+                                                  : "乱数の個数を入力してください";
         openMenu(step.menu, step.item, step.open);
         const WindowId window = step.window.isEmpty() ? 0 : program.waitForWindow(step.window);
         ASSERT_FALSE(HasFatalFailure());
@@ -183,57 +165,41 @@ protected:
         ASSERT_TRUE(program.alive()) << program.output().toStdString();
     }
 
-    // The same item chosen again (by the keyboard: the view may lie over
-    // the menu bar) takes the compact view away.
-    void toggleMiniView() {
-        const QString title = QStringLiteral("ミニ表示");
-        ASSERT_NE(program.waitForWindow(title), 0u) << "the compact view did not open";
-        openMenu(QStringLiteral("設定"), title, Open::Keys);
-        EXPECT_TRUE(program.waitForNoWindow(title)) << "the compact view stayed open";
-    }
-
     // Every window of the menus but the options dialog, and the commands
     // that only the main window logs. Steps without log lines check that
     // the program lives on.
     std::vector<Step> menuSteps() {
-        const QString help = QStringLiteral("ヘルプ");
-        const QString tools = QStringLiteral("ツール");
-        const QString config = QStringLiteral("設定");
-        const QString version = QStringLiteral("バージョン情報...");
-        const QStringList versionLog = {QStringLiteral("Click : VersionInformation ")};
-        const QStringList oneLog = {QStringLiteral("Click : RandomOne ")};
-        const QStringList someLog = {QStringLiteral("Click : RandomSome ")};
         // The numeric input dialog's text is selected: typing replaces it.
         const auto typeNumber = [this](const QString& number) {
             return [this, number](WindowId) { ASSERT_TRUE(program.type(number)); };
         };
-        const auto miniView = [this](WindowId) { toggleMiniView(); };
+        // The same item chosen again (by the keyboard: the view may lie over
+        // the menu bar) takes the compact view away.
+        const auto miniView = [this](WindowId) {
+            ASSERT_NE(program.waitForWindow("ミニ表示"), 0u) << "the compact view did not open";
+            openMenu("設定", "ミニ表示", Open::Keys);
+            EXPECT_TRUE(program.waitForNoWindow("ミニ表示")) << "the compact view stayed open";
+        };
         const auto options = [this](WindowId window) { walkOptions(window); };
-        const QString option = QStringLiteral("オプション...");
-        const QStringList optionLog = {QStringLiteral("Click : Option ")};
         // clang-format off
         return {
-            // menu  item                              open         window           close            log
-            {help,  version,                           Open::Keys,  VersionTitle,    Close::Escape,   versionLog},
-            {help,  QStringLiteral("実行環境調査"),     Open::Mouse, {},              Close::None,     {}},
-            {tools, RandomOneTitle,                     Open::Mouse, RandomOneTitle,  Close::Ok,       oneLog, typeNumber(QStringLiteral("5"))},
-            {tools, RandomOneTitle,                     Open::Keys,  RandomOneTitle,  Close::Escape,   oneLog},
-            {tools, RandomSomeTitle,                    Open::Keys,  RandomSomeTitle, Close::Cancel,   someLog},
-            {tools, RandomSomeTitle,                    Open::Mouse, RandomSomeTitle, Close::CloseBox, someLog},
-            {tools, RandomSomeTitle,                    Open::Keys,  RandomSomeTitle, Close::Ok,       someLog, typeNumber(QStringLiteral("3"))},
-            {config, QStringLiteral("デバッグモード"),     Open::Keys,  {},              Close::None,
-             {QStringLiteral("Change DebugMode ON･･･ End ")}},
-            {config, QStringLiteral("デバッグモード"),     Open::Mouse, {},              Close::None,
-             {QStringLiteral("Change DebugMode OFF･･･ End ")}},
-            {config, QStringLiteral("マウスジェスチャ"),   Open::Keys,  {},              Close::None,
-             {QStringLiteral("Change MouseGesture ON･･･ End ")}},
-            {config, QStringLiteral("マウスジェスチャ"),   Open::Mouse, {},              Close::None,
-             {QStringLiteral("Change MouseGesture OFF･･･ End ")}},
-            {config, QStringLiteral("ミニ表示"),          Open::Keys,  {},              Close::None,     {}, miniView},
-            {tools, QStringLiteral("結果をコピー"),       Open::Mouse, {},              Close::None,     {}},
-            {config, option,                            Open::Keys,  OptionsTitle,    Close::Ok,       optionLog, options},
-            {config, option,                            Open::Mouse, OptionsTitle,    Close::Escape,   optionLog},
-            {config, option,                            Open::Mouse, OptionsTitle,    Close::CloseBox, optionLog},
+            // menu    item                 open         window           close            log
+            {"ヘルプ", "バージョン情報...", Open::Keys,  "バージョン情報", Close::Escape,   {"Click : VersionInformation "}},
+            {"ヘルプ", "実行環境調査",      Open::Mouse, {},              Close::None,     {}},
+            {"ツール", RandomOneTitle,      Open::Mouse, RandomOneTitle,  Close::Ok,       {"Click : RandomOne "}, typeNumber("5")},
+            {"ツール", RandomOneTitle,      Open::Keys,  RandomOneTitle,  Close::Escape,   {"Click : RandomOne "}},
+            {"ツール", RandomSomeTitle,     Open::Keys,  RandomSomeTitle, Close::Cancel,   {"Click : RandomSome "}},
+            {"ツール", RandomSomeTitle,     Open::Mouse, RandomSomeTitle, Close::CloseBox, {"Click : RandomSome "}},
+            {"ツール", RandomSomeTitle,     Open::Keys,  RandomSomeTitle, Close::Ok,       {"Click : RandomSome "}, typeNumber("3")},
+            {"設定",   "デバッグモード",    Open::Keys,  {},              Close::None,     {"Change DebugMode ON･･･ End "}},
+            {"設定",   "デバッグモード",    Open::Mouse, {},              Close::None,     {"Change DebugMode OFF･･･ End "}},
+            {"設定",   "マウスジェスチャ",  Open::Keys,  {},              Close::None,     {"Change MouseGesture ON･･･ End "}},
+            {"設定",   "マウスジェスチャ",  Open::Mouse, {},              Close::None,     {"Change MouseGesture OFF･･･ End "}},
+            {"設定",   "ミニ表示",          Open::Keys,  {},              Close::None,     {}, miniView},
+            {"ツール", "結果をコピー",      Open::Mouse, {},              Close::None,     {}},
+            {"設定",   "オプション...",     Open::Keys,  OptionsTitle,    Close::Ok,       {"Click : Option "}, options},
+            {"設定",   "オプション...",     Open::Mouse, OptionsTitle,    Close::Escape,   {"Click : Option "}},
+            {"設定",   "オプション...",     Open::Mouse, OptionsTitle,    Close::CloseBox, {"Click : Option "}},
         };
         // clang-format on
     }
@@ -242,24 +208,8 @@ protected:
     // empty name, the tab of `page`, which is then shown.
     void clickOption(WindowId options, const QString& name, int page = -1) {
         optionsPage = page < 0 ? optionsPage : page;
-        clickControl(options, twin().optionsControl(name, optionsPage, program.clientSize(options)),
+        clickControl(options, program.optionsControl(options, name, optionsPage),
                      name.isEmpty() ? QStringLiteral("tab %1").arg(page) : name);
-    }
-
-    // Opens a chooser from a button of the options dialog and closes it the
-    // way given, or by `use`.
-    void chooser(WindowId options, const QString& button, const QString& title, Close how,
-                 const std::function<void()>& use = {}) {
-        SCOPED_TRACE(title.toStdString());
-        clickOption(options, button);
-        const WindowId dialog = program.waitForWindow(title);
-        ASSERT_NE(dialog, 0u) << "the chooser did not open";
-        if (use) {
-            use();
-            EXPECT_TRUE(program.waitForNoWindow(title));
-        } else {
-            close(dialog, title, how);
-        }
     }
 
     // Every page with a numeric label on each (its input dialog closed every
@@ -275,10 +225,10 @@ protected:
             Close how;
             QString number;
         } edits[] = {
-            {0, "lblCaptureInterval", bounds::CaptureInterval, Close::Ok, QStringLiteral("10")},
+            {0, "lblCaptureInterval", bounds::CaptureInterval, Close::Ok, "10"},
             {1, "lblGraphAveNum", bounds::GraphAverageCount, Close::Escape, {}},
             {2, "lblStartUpDelay", bounds::AutoRun2Delay, Close::CloseBox, {}},
-            {3, "lblCapture_sx0", bounds::CaptureX, Close::Cancel, QStringLiteral("700")},
+            {3, "lblCapture_sx0", bounds::CaptureX, Close::Cancel, "700"},
             {4, "lblWindowPosition_sx", bounds::WindowLeft, Close::CloseKey, {}},
         };
         for (const auto& edit : edits) {
@@ -292,22 +242,24 @@ protected:
             close(dialog, InputTitle, edit.how);
         }
         clickOption(options, {}, 0);
-        chooser(options, QStringLiteral("cmdSaveFolder"), folderTitle, Close::Escape);
-        clickOption(options, {}, 2);
+        clickOption(options, "cmdSaveFolder");
+        const WindowId folders = program.waitForWindow(folderTitle);
+        ASSERT_NE(folders, 0u) << "no folder chooser";
+        close(folders, folderTitle, Close::Escape);
         // The file chooser takes a typed path: the program beside its settings.
-        chooser(options, QStringLiteral("cmdStartUp0"), fileTitle, Close::Ok, [&] {
-            ASSERT_TRUE(program.type(programFile));
-            ASSERT_TRUE(program.keys({QStringLiteral("Return")}));
-        });
+        clickOption(options, {}, 2);
+        clickOption(options, "cmdStartUp0");
+        ASSERT_NE(program.waitForWindow(fileTitle), 0u) << "no file chooser";
+        ASSERT_TRUE(program.type(programFile));
+        ASSERT_TRUE(program.keys({"Return"}));
+        EXPECT_TRUE(program.waitForNoWindow(fileTitle));
 
         // Save: the number entered and the program chosen reach the file.
         clickOption(options, {}, 0);
         const qsizetype beforeSave = program.logMessages().size();
         clickOption(options, QStringLiteral("cmdSave"));
-        expectLogSince(beforeSave, {QStringLiteral("Click : Setting Save "),
-                                    QStringLiteral("Saving ConfigFile ･･･ End ")});
-        const QStringList lines = cp932::decode(test::TempFolder::readBytes(
-                                                    program.file(QStringLiteral("TK2LConfig.ini"))))
+        expectLogSince(beforeSave, {"Click : Setting Save ", "Saving ConfigFile ･･･ End "});
+        const QStringList lines = cp932::decode(program.bytes(QStringLiteral("TK2LConfig.ini")))
                                       .split(QStringLiteral("\r\n"));
         ASSERT_GE(lines.size(), 16);
         EXPECT_TRUE(lines[7].startsWith(QStringLiteral("     10 ,"))) << lines[7].toStdString();
@@ -315,14 +267,15 @@ protected:
     }
 
     void walkMenus() {
-        for (const Step& step : menuSteps()) {
-            run(step);
+        const std::vector<Step> steps = menuSteps();
+        for (size_t i = 0; i < steps.size(); ++i) {
+            SCOPED_TRACE("menu step " + std::to_string(i));
+            run(steps[i]);
             ASSERT_FALSE(HasFatalFailure());
         }
     }
 
     test::ProgramHarness program;
-    Settings settings;
     int optionsPage = 0;
     QString inputPrompt;
     bool runActive = false;
@@ -335,18 +288,16 @@ TEST_F(WindowWalk, EveryWindowOpensAndClosesEveryWay) {
 
     // The popup: a run without the game shows it; its close box is refused
     // (it answers and stays); stopping the run takes it away.
-    clickBar(QStringLiteral("開始"),
-             {QStringLiteral("Click : Run "), QStringLiteral("Loging ManualStart ･･･ ")});
+    clickBar("開始", {"Click : Run ", "Loging ManualStart ･･･ "});
     runActive = true;
-    const QString popupTitle = QStringLiteral("エラー");
+    const QString popupTitle = "エラー";
     const WindowId popup = program.waitForWindow(popupTitle, 60000);
     ASSERT_NE(popup, 0u) << "no popup for the missing game";
     ASSERT_TRUE(program.clickCloseBox(popup));
     QThread::msleep(2500);  // the answer runs for a second, then the message returns
     EXPECT_EQ(program.shownWindow(popupTitle), popup) << "the popup closed";
     ASSERT_TRUE(program.alive()) << program.output().toStdString();
-    clickBar(QStringLiteral("停止"),
-             {QStringLiteral("Click : Stop "), QStringLiteral("Loging Stop ･･･ End ")});
+    clickBar("停止", {"Click : Stop ", "Loging Stop ･･･ End "});
     runActive = false;
     EXPECT_TRUE(program.waitForNoWindow(popupTitle));
 
@@ -355,22 +306,21 @@ TEST_F(WindowWalk, EveryWindowOpensAndClosesEveryWay) {
 }
 
 TEST_F(WindowWalk, DuringAMeasuringRunAndEndFromTheMenu) {
-    test::SimProcess sim{{QStringLiteral("--pos"), QStringLiteral("40,40")}};
+    test::SimProcess sim{{"--pos", "40,40"}};
     ASSERT_TRUE(sim.ready()) << sim.errors().toStdString();
     start(true);
-    ASSERT_TRUE(program.logMessages().contains(QStringLiteral("Log AutoStart ･･･ ")));
+    ASSERT_TRUE(program.logMessages().contains("Log AutoStart ･･･ "));
     walkMenus();
     ASSERT_FALSE(HasFatalFailure());
 
     const qsizetype before = program.logMessages().size();
-    openMenu(QStringLiteral("ファイル"), QStringLiteral("終了"), Open::Keys);
+    openMenu("ファイル", "終了", Open::Keys);
     ASSERT_TRUE(program.waitForExit(30000)) << program.logText();
     EXPECT_EQ(program.exitCode(), 0) << program.output().toStdString();
     EXPECT_TRUE(
         inOrder(program.logMessages().mid(before),
-                {QStringLiteral("Click : END "), QStringLiteral("Closing Program ･･･ "),
-                 QStringLiteral("Measure Result Data Display Complete "),
-                 QStringLiteral("End of the Program "), QStringLiteral("OperatingInformation")}))
+                {"Click : END ", "Closing Program ･･･ ", "Measure Result Data Display Complete ",
+                 "End of the Program ", "OperatingInformation"}))
         << program.logText();
 }
 

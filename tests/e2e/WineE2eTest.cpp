@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ProgramHarness.h"
+#include "SimProcess.h"
 #include "WineStandIn.h"
 #include "app/Cp932.h"
 #include "measure/WineFrame.h"
@@ -9,7 +10,6 @@
 namespace bm {
 namespace {
 
-const QString GameTitle = QStringLiteral("LaTale Client");
 // A point of the stand-in's client area away from the figures, inside its X
 // window whether or not Wine draws the frame there.
 const QPoint GameClickPoint(200, 120);
@@ -26,7 +26,7 @@ class WineE2eTest : public ::testing::TestWithParam<WineCase> {};
 
 // A click on the game window, as a player gives it the focus.
 bool clickGame(test::ProgramHarness& program) {
-    const WindowId game = program.x11().findWindowByTitle(GameTitle);
+    const WindowId game = program.x11().findWindowByTitle(test::GameTitle);
     return game != 0 && program.click(game, GameClickPoint);
 }
 
@@ -34,7 +34,7 @@ bool clickGame(test::ProgramHarness& program) {
 // the pay record line, value for value.
 TEST_P(WineE2eTest, MeasuresTheWin32StandIn) {
     const WineCase& c = GetParam();
-    test::WineStandIn game(c.setup, {QStringLiteral("--pos"), QStringLiteral("40,40")});
+    test::WineStandIn game(c.setup, {"--pos", "40,40"});
     ASSERT_TRUE(game.ready()) << game.output().toStdString();
 
     test::ProgramHarness program;

@@ -1,11 +1,10 @@
 #include "WineStandIn.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcessEnvironment>
-#include <QThread>
 
 #include "SimProcess.h"
+#include "support/TempFolder.h"
 
 namespace bm::test {
 
@@ -23,15 +22,13 @@ bool append(const QString& path, const QByteArray& bytes) {
 
 QProcessEnvironment wineEnvironment() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+    env.insert("WINEDEBUG", "-all");
     // No Mono or Gecko installers.
-    env.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("mscoree,mshtml="));
+    env.insert("WINEDLLOVERRIDES", "mscoree,mshtml=");
     return env;
 }
 
-}  // namespace
-
-bool WineStandIn::runWine(const QStringList& arguments, int timeoutMs) {
+bool runWine(const QStringList& arguments, int timeoutMs) {
     QProcess wine;
     wine.setProcessEnvironment(wineEnvironment());
     wine.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -39,6 +36,8 @@ bool WineStandIn::runWine(const QStringList& arguments, int timeoutMs) {
     return wine.waitForFinished(timeoutMs) && wine.exitStatus() == QProcess::NormalExit &&
            wine.exitCode() == 0;
 }
+
+}  // namespace
 
 WineStandIn::WineStandIn(const WineSetup& setup, const QStringList& arguments, int timeoutMs) {
     const QString registry = folder_.filePath(QStringLiteral("x11driver.reg"));
@@ -55,24 +54,19 @@ WineStandIn::WineStandIn(const WineSetup& setup, const QStringList& arguments, i
     const QString report = folder_.filePath(QStringLiteral("report.txt"));
     if (!folder_.isValid() || !append(registry, settings.toLatin1()) ||
         !append(schedule, QByteArray()) ||
-        !runWine({QStringLiteral("regedit"), QStringLiteral("/S"), windowsPath(registry)},
-                 timeoutMs)) {
+        !runWine({"regedit", "/S", windowsPath(registry)}, timeoutMs)) {
         return;
     }
-    QStringList command{windowsPath(QStringLiteral(BM_STATUSBAR_WIN_PATH)),
-                        QStringLiteral("--script"), windowsPath(schedule),
-                        QStringLiteral("--report"), windowsPath(report)};
+    QStringList command{windowsPath(BM_STATUSBAR_WIN_PATH), "--script", windowsPath(schedule),
+                        "--report", windowsPath(report)};
     command += arguments;
     if (setup.virtualDesktop) {
-        command = QStringList{QStringLiteral("explorer"),
-                              QStringLiteral("/desktop=Brindlemark,800x600")} +
-                  command;
+        command = QStringList{"explorer", "/desktop=Brindlemark,800x600"} + command;
     }
     process_.setProcessEnvironment(wineEnvironment());
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.start(QStringLiteral("wine"), command);
-    ready_ =
-        process_.waitForStarted(timeoutMs) && waitForReport(QStringLiteral("ready"), timeoutMs);
+    ready_ = process_.waitForStarted(timeoutMs) && waitForReport("ready", timeoutMs);
 }
 
 WineStandIn::~WineStandIn() {
@@ -85,24 +79,9 @@ WineStandIn::~WineStandIn() {
 }
 
 bool WineStandIn::waitForReport(const QString& line, int timeoutMs) {
-    const QByteArray wanted = line.toUtf8() + '\n';
-    QFile file(folder_.filePath(QStringLiteral("report.txt")));
-    QDeadlineTimer deadline(timeoutMs);
-    while (true) {
-        if (file.isOpen() || file.open(QIODevice::ReadOnly)) {
-            file.seek(0);
-            const QByteArray text = file.readAll();
-            const qsizetype at = text.indexOf(wanted, reportRead_);
-            if (at >= 0 && (at == 0 || text[at - 1] == '\n')) {
-                reportRead_ = at + wanted.size();
-                return true;
-            }
-        }
-        if (deadline.hasExpired()) {
-            return false;
-        }
-        QThread::msleep(50);
-    }
+    const QString report = folder_.filePath(QStringLiteral("report.txt"));
+    return eventually([&] { return takeLine(TempFolder::readBytes(report), line, reportRead_); },
+                      timeoutMs);
 }
 
 bool WineStandIn::send(const QString& line, int timeoutMs) {

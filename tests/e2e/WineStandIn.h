@@ -37,7 +37,6 @@ public:
 
 private:
     bool waitForReport(const QString& line, int timeoutMs);
-    static bool runWine(const QStringList& arguments, int timeoutMs);
 
     QTemporaryDir folder_;
     QProcess process_;
