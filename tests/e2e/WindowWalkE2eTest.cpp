@@ -269,7 +269,7 @@ protected:
     void walkMenus() {
         const std::vector<Step> steps = menuSteps();
         for (size_t i = 0; i < steps.size(); ++i) {
-            SCOPED_TRACE("menu step " + std::to_string(i));
+            SCOPED_TRACE("menu step " + std::to_string(i) + ": " + steps[i].item.toStdString());
             run(steps[i]);
             ASSERT_FALSE(HasFatalFailure());
         }
